@@ -1,0 +1,12 @@
+#pragma once
+// The record of one item the hero can find.
+
+#include <string>
+
+#include "state/Truth.h"
+
+struct Item {
+    std::string Name;                 // the text filed into the inventory lists
+    std::string Kind;                 // "Weapon", "Armour" or empty
+    Truth Equippable = Truth::False;  // False files the item under MISC
+};

@@ -1,0 +1,26 @@
+// Mirewalk: name a hero, walk four maps, meet monsters and fight them.
+
+#include <QApplication>
+
+#include "map/frmGame.h"
+#include "platform/PictureFolder.h"
+#include "platform/QtDialogs.h"
+#include "platform/Random.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    Game game;
+    Random random;
+    QtDialogs dialogs;
+    const PictureFolder pictures(QCoreApplication::applicationDirPath());
+    Services services{random, dialogs, pictures};
+
+    frmGame window(game, services);
+    if (dialogs.ended())
+        return dialogs.status();
+    window.show();
+    const int status = QApplication::exec();
+    return dialogs.ended() ? dialogs.status() : status;
+}

@@ -1,0 +1,85 @@
+#include "Movement.h"
+
+#include <array>
+
+#include "platform/Checked.h"
+
+namespace {
+
+constexpr int16_t StepSize = 15;
+
+// One edge rule: on map fromMap, a coordinate past limit (below it when
+// below is true, above it otherwise) is stopped at newValue, or, when toMap
+// is not 0, crosses to toMap entering at newValue.
+struct EdgeRule {
+    int16_t fromMap;
+    bool below;
+    int16_t limit;
+    int16_t toMap;
+    int16_t newValue;
+};
+
+using EdgeRules = std::array<EdgeRule, 4>;
+
+// The rules of each direction, in the order they are applied.
+constexpr EdgeRules DownRules{{{1, false, 167, 0, 167}, {4, false, 167, 0, 167},
+                               {2, false, 272, 1, 0}, {3, false, 272, 4, 0}}};
+constexpr EdgeRules UpRules{{{2, true, 41, 0, 41}, {3, true, 41, 0, 41},
+                             {1, true, 1, 2, 273}, {4, true, 1, 3, 273}}};
+constexpr EdgeRules LeftRules{{{1, true, 30, 0, 30}, {2, true, 30, 0, 30},
+                               {3, true, 0, 2, 326}, {4, true, 0, 1, 326}}};
+constexpr EdgeRules RightRules{{{3, false, 251, 0, 251}, {4, false, 251, 0, 251},
+                                {1, false, 326, 4, 0}, {2, false, 326, 3, 0}}};
+
+const EdgeRules& rulesFor(Direction direction)
+{
+    switch (direction) {
+    case Direction::Down: return DownRules;
+    case Direction::Up: return UpRules;
+    case Direction::Right: return RightRules;
+    case Direction::Left: return LeftRules;
+    }
+    return DownRules;
+}
+
+} // namespace
+
+std::optional<Direction> directionForKey(int keyCode)
+{
+    switch (keyCode) {
+    case 40: return Direction::Down;
+    case 38: return Direction::Up;
+    case 39: return Direction::Right;
+    case 37: return Direction::Left;
+    default: return std::nullopt;
+    }
+}
+
+bool moveHero(Game& game, Direction direction)
+{
+    int16_t& coordinate = isVertical(direction) ? game.PlayerY : game.PlayerX;
+    const bool backwards = direction == Direction::Up || direction == Direction::Left;
+    coordinate = backwards ? sub16(coordinate, StepSize) : add16(coordinate, StepSize);
+
+    bool crossed = false;
+    for (const EdgeRule& rule : rulesFor(direction)) {
+        const bool past = rule.below ? coordinate < rule.limit : coordinate > rule.limit;
+        if (game.MapNo != rule.fromMap || !past)
+            continue;
+        if (rule.toMap != 0) {
+            game.MapNo = rule.toMap;
+            crossed = true;
+        }
+        coordinate = rule.newValue;
+    }
+    return crossed;
+}
+
+const char* mapPictureFile(int mapNo)
+{
+    static constexpr std::array<const char*, 4> Files{
+        "Maps/M1.jpg", "Maps/M2.jpg", "Maps/M3.jpg", "Maps/M4.jpg"};
+    if (mapNo < 1 || mapNo > 4)
+        throw subscriptError();
+    return Files[static_cast<std::size_t>(mapNo - 1)];
+}

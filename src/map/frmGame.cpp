@@ -1,0 +1,164 @@
+#include "frmGame.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+
+#include "platform/Checked.h"
+#include "platform/Dialogs.h"
+#include "platform/Guard.h"
+#include "platform/PictureFolder.h"
+#include "platform/Random.h"
+#include "state/NewGame.h"
+
+namespace {
+
+// A picture built into the program.
+QImage builtIn(const char* name)
+{
+    const QString path = QStringLiteral(":/pictures/") + QLatin1String(name);
+    QImage picture(path);
+    if (picture.isNull())
+        throw invalidPictureError(path.toStdString());
+    return picture;
+}
+
+// A hidden picture store holding a built-in picture at its own size.
+Canvas pictureStore(const char* name)
+{
+    const QImage picture = builtIn(name);
+    Canvas store(picture.size());
+    store.setPicture(picture);
+    return store;
+}
+
+const QColor Green(0, 255, 0);
+const QColor Blue(0, 0, 255);
+
+} // namespace
+
+frmGame::frmGame(Game& game, Services& services)
+    : game_(game),
+      services_(services),
+      HD_(pictureStore("HD.png")),
+      HDmask_(pictureStore("HDmask.png")),
+      LR_(pictureStore("LR.png")),
+      LRmask_(pictureStore("LRmask.png")),
+      EnemyL_(pictureStore("EnemyL.jpg"))
+{
+    setObjectName(QStringLiteral("frmGame"));
+    setWindowTitle(QStringLiteral("MIREWALK MAP SYSTEM - BY KORVANDEL"));
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(583, 454);
+    makeBlack(client);
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    Label1 = new Label(client, "Label1", QStringLiteral("XPOS :"), {112, 24}, FontPx::Medium, Green);
+    XPOS = new TextBox(client, "XPOS", {184, 24, 65, 25});
+    Label2 = new Label(client, "Label2", QStringLiteral("YPOS :"), {280, 24}, FontPx::Medium, Green);
+    YPOS = new TextBox(client, "YPOS", {352, 24, 65, 25});
+    Label3 = new Label(client, "Label3", QStringLiteral("MAP NO :"), {440, 24}, FontPx::Medium, Blue);
+    MNO = new TextBox(client, "MNO", {528, 24, 33, 25});
+    Map = new PictureView(client, "Map", {120, 72, 326, 273}, true);
+    Map->canvas().setPicture(builtIn("M1.jpg"));
+    connect(Map, &PictureView::keyDown, this, [this](int keyCode) { Map_KeyDown(keyCode); });
+
+    setTabOrder(Map, XPOS);
+    setTabOrder(XPOS, YPOS);
+    setTabOrder(YPOS, MNO);
+    Map->setFocus(Qt::OtherFocusReason);
+
+    buildMenus();
+    handle([this] { Form_Load(); });
+}
+
+frmGame::~frmGame() = default;
+
+void frmGame::buildMenus()
+{
+    QMenu* mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
+    mnuGame->setObjectName(QStringLiteral("mnuGame"));
+    mnuSave = mnuGame->addAction(QStringLiteral("&Save Game"));
+    mnuLoad = mnuGame->addAction(QStringLiteral("&Load Game"));
+    mnuExit = mnuGame->addAction(QStringLiteral("&Exit Game"));
+    QMenu* mnuCharacter = menuBar()->addMenu(QStringLiteral("&Character"));
+    mnuCharacter->setObjectName(QStringLiteral("mnuCharacter"));
+    mnuStats = mnuCharacter->addAction(QStringLiteral("&Stats"));
+    mnuinventory = mnuCharacter->addAction(QStringLiteral("&Inventory"));
+    mnuAbout = menuBar()->addAction(QStringLiteral("&About"));
+    mnuSave->setObjectName(QStringLiteral("mnuSave"));
+    mnuLoad->setObjectName(QStringLiteral("mnuLoad"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    mnuStats->setObjectName(QStringLiteral("mnuStats"));
+    mnuinventory->setObjectName(QStringLiteral("mnuinventory"));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+}
+
+void frmGame::handle(const std::function<void()>& handler)
+{
+    guarded(services_.dialogs, handler);
+}
+
+void frmGame::Form_Load()
+{
+    const std::string name = services_.dialogs.prompt("What is your name?");
+    startNewGame(game_, services_.random, name);
+    MNO->setNumber(game_.MapNo);
+    XPOS->setNumber(game_.PlayerX);
+    YPOS->setNumber(game_.PlayerY);
+    DrawHero(Pair::Front);
+}
+
+void frmGame::Map_KeyDown(int keyCode)
+{
+    handle([this, keyCode] {
+        if (const auto direction = directionForKey(keyCode))
+            step(*direction);
+    });
+}
+
+void frmGame::step(Direction direction)
+{
+    const bool crossed = moveHero(game_, direction);
+    if (isVertical(direction))
+        YPOS->setNumber(game_.PlayerY);
+    else
+        XPOS->setNumber(game_.PlayerX);
+    if (crossed) {
+        Map->canvas().setPicture(services_.pictures.load(mapPictureFile(game_.MapNo)));
+        MNO->setNumber(game_.MapNo);
+    }
+    // The encounter check runs here, before the hero is redrawn and the step counted.
+    DrawHero(isVertical(direction) ? Pair::Front : Pair::Side);
+    game_.StepCount = add16(game_.StepCount, 1);
+}
+
+void frmGame::DrawHero(Pair pair)
+{
+    const SpritePair sprites = pair == Pair::Front ? SpritePair{HD_, HDmask_}
+                                                   : SpritePair{LR_, LRmask_};
+    ::DrawHero(Map->canvas(), sprites, game_);
+    Map->refresh();
+}
+
+void frmGame::openWindow(QWidget& window)
+{
+    hide();
+    window.show();
+}
+
+void frmGame::returnToMap(QWidget& window)
+{
+    window.hide();
+    show();
+    DrawHero(Pair::Front);
+}
+
+void frmGame::closeEvent(QCloseEvent* event)
+{
+    // Closing the map window through its frame ends the game.
+    event->ignore();
+    handle([] { endProgram(0); });
+}

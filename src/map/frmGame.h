@@ -1,0 +1,80 @@
+#pragma once
+// The main window: the map with the hero on it, the position boxes, the menus,
+// and the hidden picture stores of the hero sprites and one monster.
+
+#include <QMainWindow>
+#include <memory>
+
+#include "map/DrawHero.h"
+#include "map/Movement.h"
+#include "platform/Services.h"
+#include "platform/Widgets.h"
+#include "state/Game.h"
+
+class QAction;
+
+class frmGame : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds the window and runs Form_Load: the start of a new game.
+    frmGame(Game& game, Services& services);
+    ~frmGame() override;
+
+    enum class Pair { Front, Side };
+    // Clears the map view to its picture and paints the hero with the pair.
+    void DrawHero(Pair pair);
+
+    // Leaves a secondary window: hides it, shows the map again and draws the
+    // hero from the front.
+    void returnToMap(QWidget& window);
+    // Opens a secondary window: hides the map and shows window, not modally.
+    void openWindow(QWidget& window);
+
+    Game& game() { return game_; }
+    Services& services() { return services_; }
+
+    // Picture stores read by the other windows.
+    const Canvas& HD() const { return HD_; }
+    const Canvas& EnemyL() const { return EnemyL_; }
+
+    // The window's elements, by the names the game gives them.
+    Label* Label1;
+    Label* Label2;
+    Label* Label3;
+    TextBox* XPOS;
+    TextBox* YPOS;
+    TextBox* MNO;
+    PictureView* Map;
+    QAction* mnuSave;
+    QAction* mnuLoad;
+    QAction* mnuExit;
+    QAction* mnuStats;
+    QAction* mnuinventory;
+    QAction* mnuAbout;
+
+    // A key pressed while the map view has the focus.
+    void Map_KeyDown(int keyCode);
+    // One step of the hero in each direction.
+    void MUP() { step(Direction::Up); }
+    void MDOWN() { step(Direction::Down); }
+    void MLEFT() { step(Direction::Left); }
+    void MRIGHT() { step(Direction::Right); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void step(Direction direction);
+    void buildMenus();
+    // Runs an event handler behind the guard for run-time errors.
+    void handle(const std::function<void()>& handler);
+
+    Game& game_;
+    Services& services_;
+    Canvas HD_;
+    Canvas HDmask_;
+    Canvas LR_;
+    Canvas LRmask_;
+    Canvas EnemyL_;
+};

@@ -1,0 +1,43 @@
+#pragma once
+// The persistent image of a picture view: the picture it was given, and the
+// image that drawing goes into. Clearing puts the picture back as the whole
+// image. The image survives while its window is hidden.
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+
+class Canvas {
+public:
+    explicit Canvas(QSize size, QColor background = Qt::black);
+
+    // Makes picture the view's picture and clears the image to it.
+    void setPicture(const QImage& picture);
+    const QImage& picture() const { return picture_; }
+
+    // The image becomes the picture alone, drawn unscaled at the top-left
+    // corner over the background.
+    void clear();
+
+    // The drawing surface for bit-block transfers.
+    QImage& surface() { return image_; }
+    const QImage& image() const { return image_; }
+    QSize size() const { return image_.size(); }
+
+private:
+    QImage picture_;
+    QImage image_;
+    QColor background_;
+};
+
+// The raster operations of the bit-block transfer, per pixel and channel.
+enum class RasterOp : unsigned {
+    SRCPAINT = 0xEE0086,  // destination = destination OR source
+    SRCAND = 0x8800C6,    // destination = destination AND source
+};
+
+// Combines a width x height rectangle of src at (sx, sy) into dst at (dx, dy)
+// with op. Parts outside either image are cut off. Returns false when
+// nothing at all was transferred.
+bool BitBlt(QImage& dst, int dx, int dy, int width, int height,
+            const QImage& src, int sx, int sy, RasterOp op);

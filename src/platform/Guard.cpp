@@ -1,0 +1,26 @@
+#include "Guard.h"
+
+#include <iostream>
+
+#include "Dialogs.h"
+#include "RuntimeError.h"
+
+void guarded(Dialogs& dialogs, const std::function<void()>& handler)
+{
+    if (dialogs.ended())
+        return;
+    try {
+        handler();
+    } catch (const ProgramEnd& end) {
+        dialogs.quit(end.status);
+    } catch (const RuntimeError& error) {
+        std::cerr << "Mirewalk: " << error.report() << std::endl;
+        dialogs.message(error.report());
+        dialogs.quit(1);
+    } catch (const std::exception& error) {
+        const std::string report = std::string("Run-time error: ") + error.what();
+        std::cerr << "Mirewalk: " << report << std::endl;
+        dialogs.message(report);
+        dialogs.quit(1);
+    }
+}

@@ -1,0 +1,31 @@
+#include "QtDialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QWidget>
+
+std::string QtDialogs::prompt(const std::string& question)
+{
+    bool accepted = false;
+    const QString name = QInputDialog::getText(nullptr, ProgramTitle,
+                                               QString::fromStdString(question),
+                                               QLineEdit::Normal, QString(), &accepted);
+    return accepted ? name.toStdString() : std::string();
+}
+
+void QtDialogs::message(const std::string& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, ProgramTitle, QString::fromStdString(text),
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+void QtDialogs::quit(int status)
+{
+    ended_ = true;
+    status_ = status;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    QCoreApplication::exit(status);
+}

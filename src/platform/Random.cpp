@@ -1,0 +1,27 @@
+#include "Random.h"
+
+#include <cmath>
+
+#include "Checked.h"
+
+float Random::next()
+{
+    ++draws_;
+    if (!fed_.empty()) {
+        const float r = fed_.front();
+        fed_.pop_front();
+        return r;
+    }
+    return static_cast<float>(engine_() >> 8) * (1.0f / 16777216.0f);
+}
+
+void Random::feed(std::initializer_list<float> values)
+{
+    fed_.insert(fed_.end(), values.begin(), values.end());
+}
+
+int16_t roll(Random& random, int n, int k)
+{
+    const double r = random.next();
+    return round16(std::floor(r * n) + k);
+}

@@ -1,0 +1,19 @@
+#include "RuntimeError.h"
+
+RuntimeError::RuntimeError(int number, const std::string& text, const std::string& path)
+    : std::runtime_error(text), number_(number), text_(text), path_(path)
+{
+}
+
+std::string RuntimeError::report() const
+{
+    std::string report = "Run-time error '" + std::to_string(number_) + "':\n\n" + text_;
+    if (!path_.empty())
+        report += ": " + path_;
+    return report;
+}
+
+RuntimeError overflowError() { return {6, "Overflow"}; }
+RuntimeError subscriptError() { return {9, "Subscript out of range"}; }
+RuntimeError fileNotFoundError(const std::string& path) { return {53, "File not found", path}; }
+RuntimeError invalidPictureError(const std::string& path) { return {481, "Invalid picture", path}; }

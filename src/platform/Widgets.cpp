@@ -1,0 +1,113 @@
+#include "Widgets.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+QFont labelFont(int pixelSize)
+{
+    // Liberation Sans has the widths of the face the layouts were made for.
+    static const bool substituted = [] {
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+        return true;
+    }();
+    (void)substituted;
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    return font;
+}
+
+void makeBlack(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+Label::Label(QWidget* parent, const char* name, const QString& caption, QPoint position,
+             int pixelSize, QColor colour)
+    : QLabel(parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setFont(labelFont(pixelSize));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    setPalette(palette);
+    makeBlack(this);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    move(position);
+    setCaption(caption);
+}
+
+void Label::setCaption(const QString& caption)
+{
+    setText(caption);
+    adjustSize();
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+TextBox::TextBox(QWidget* parent, const char* name, QRect geometry) : QLineEdit(parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setAccessibleName(QString::fromLatin1(name));
+    setGeometry(geometry);
+}
+
+PictureView::PictureView(QWidget* parent, const char* name, QRect geometry, bool takesKeys)
+    : QWidget(parent), canvas_(geometry.size())
+{
+    setObjectName(QString::fromLatin1(name));
+    setGeometry(geometry);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(takesKeys ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void PictureView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, canvas_.image());
+}
+
+void PictureView::keyPressEvent(QKeyEvent* event)
+{
+    emit keyDown(virtualKeyCode(event->key()));
+}
+
+void PictureView::mousePressEvent(QMouseEvent*)
+{
+    if (focusPolicy() != Qt::NoFocus)
+        setFocus(Qt::MouseFocusReason);
+}
+
+GameWindow::GameWindow(const char* name, const QString& caption, QSize clientSize)
+{
+    setObjectName(QString::fromLatin1(name));
+    setWindowTitle(caption);
+    setFixedSize(clientSize);
+    makeBlack(this);
+}
+
+void GameWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    emit frameClosed();
+}
+
+int virtualKeyCode(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    default: return 0;
+    }
+}

@@ -1,0 +1,91 @@
+#pragma once
+// The window elements of the game: self-sizing labels that report clicks,
+// picture views with a persistent image, and the game's windows themselves.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+
+#include "Canvas.h"
+
+// The game's label font: bold "MS Sans Serif" (a metrically close face stands
+// in for it) at a size in pixels.
+QFont labelFont(int pixelSize);
+
+// Font sizes in pixels at 96 dpi.
+namespace FontPx {
+inline constexpr int Small = 13;   // 9.75 pt
+inline constexpr int Medium = 16;  // 12 pt
+inline constexpr int Large = 18;   // 13.5 pt
+inline constexpr int Huge = 24;    // 18 pt
+}
+
+// A label of bold text on black that sizes itself to its caption and reports
+// clicks.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    Label(QWidget* parent, const char* name, const QString& caption, QPoint position,
+          int pixelSize, QColor colour);
+
+    // Sets the caption and resizes the label to fit it.
+    void setCaption(const QString& caption);
+    void setCaption(long long number) { setCaption(QString::number(number)); }
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A text box at a fixed place.
+class TextBox : public QLineEdit {
+public:
+    TextBox(QWidget* parent, const char* name, QRect geometry);
+    void setNumber(long long number) { setText(QString::number(number)); }
+};
+
+// A picture view: shows its canvas unscaled at its top-left corner. When it
+// has the focus it reports key presses by their virtual key codes.
+class PictureView : public QWidget {
+    Q_OBJECT
+public:
+    PictureView(QWidget* parent, const char* name, QRect geometry, bool takesKeys = false);
+
+    Canvas& canvas() { return canvas_; }
+    const Canvas& canvas() const { return canvas_; }
+    // Puts the canvas's image on the screen.
+    void refresh() { update(); }
+
+signals:
+    void keyDown(int keyCode);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    Canvas canvas_;
+};
+
+// A top-level game window: caption, fixed client size, black background.
+// Closing it through its frame does not close it but reports frameClosed.
+class GameWindow : public QWidget {
+    Q_OBJECT
+public:
+    GameWindow(const char* name, const QString& caption, QSize clientSize);
+
+signals:
+    void frameClosed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+};
+
+// Paints a widget's background black.
+void makeBlack(QWidget* widget);
+
+// The virtual key code of a Qt key: 37 to 40 for the arrows, 0 for the rest.
+int virtualKeyCode(int qtKey);

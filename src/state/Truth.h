@@ -1,0 +1,6 @@
+#pragma once
+// The game's truth value: a 16-bit integer where True is -1 and False is 0.
+
+#include <cstdint>
+
+enum class Truth : int16_t { False = 0, True = -1 };

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include "map/DrawHero.h"
+
+namespace {
+
+const QRgb White = qRgb(255, 255, 255);
+const QRgb Black = qRgb(0, 0, 0);
+const QRgb Red = qRgb(255, 0, 0);
+const QRgb Grass = qRgb(40, 160, 60);
+
+// A 42 x 58 sprite on white: red figure pixels in the middle columns, a black
+// outline pixel at (20, 0) and (21, 57); its mask white over the figure.
+struct TestSprites {
+    Canvas sprite{QSize(42, 58)};
+    Canvas mask{QSize(42, 58)};
+    TestSprites()
+    {
+        QImage s(42, 58, QImage::Format_RGB32), m(42, 58, QImage::Format_RGB32);
+        s.fill(White);
+        m.fill(Black);
+        for (int y = 0; y < 58; ++y)
+            for (int x = 18; x < 24; ++x) {
+                s.setPixel(x, y, Red);
+                m.setPixel(x, y, White);
+            }
+        s.setPixel(20, 0, Black);
+        s.setPixel(21, 57, Black);
+        m.setPixel(21, 57, Black);  // under an outline the mask may be either
+        sprite.setPicture(s);
+        mask.setPicture(m);
+    }
+    SpritePair pair() const { return {sprite, mask}; }
+};
+
+Canvas grassMap()
+{
+    QImage picture(326, 273, QImage::Format_RGB32);
+    picture.fill(Grass);
+    picture.setPixel(0, 0, qRgb(1, 2, 3));
+    Canvas map(QSize(326, 273));
+    map.setPicture(picture);
+    return map;
+}
+
+Game heroAt(int x, int y)
+{
+    Game game;
+    game.PlayerX = static_cast<int16_t>(x);
+    game.PlayerY = static_cast<int16_t>(y);
+    game.SpriteWidth = 42;
+    game.SpriteHeight = 58;
+    return game;
+}
+
+int heroPixels(const Canvas& map)
+{
+    int count = 0;
+    for (int y = 0; y < map.size().height(); ++y)
+        for (int x = 0; x < map.size().width(); ++x)
+            count += map.image().pixel(x, y) != map.picture().pixel(x, y);
+    return count;
+}
+
+} // namespace
+
+TEST(DrawHero, MapShowsThroughTheWhiteBackgroundAndTheFigureIsOpaque)
+{
+    TestSprites sprites;
+    Canvas map = grassMap();
+    DrawHero(map, sprites.pair(), heroAt(30, 52));
+
+    EXPECT_EQ(map.image().pixel(30, 52), Grass);       // background corner
+    EXPECT_EQ(map.image().pixel(30 + 41, 52 + 57), Grass);
+    EXPECT_EQ(map.image().pixel(30 + 18, 52 + 10), Red);  // figure
+    EXPECT_EQ(map.image().pixel(30 + 20, 52), Black);     // outline, mask white
+    EXPECT_EQ(map.image().pixel(30 + 21, 52 + 57), Black);  // outline, mask black
+    EXPECT_EQ(heroPixels(map), 6 * 58);
+}
+
+TEST(DrawHero, EachDrawClearsThePreviousHero)
+{
+    TestSprites sprites;
+    Canvas map = grassMap();
+    DrawHero(map, sprites.pair(), heroAt(30, 52));
+    DrawHero(map, sprites.pair(), heroAt(100, 100));
+    EXPECT_EQ(map.image().pixel(30 + 18, 52 + 10), Grass);
+    EXPECT_EQ(map.image().pixel(100 + 18, 100 + 10), Red);
+    EXPECT_EQ(heroPixels(map), 6 * 58);
+}
+
+TEST(DrawHero, IsCutOffAtThePictureEdges)
+{
+    TestSprites sprites;
+    Canvas map = grassMap();
+
+    DrawHero(map, sprites.pair(), heroAt(326, 100));
+    EXPECT_EQ(heroPixels(map), 0);
+    DrawHero(map, sprites.pair(), heroAt(100, 273));
+    EXPECT_EQ(heroPixels(map), 0);
+
+    DrawHero(map, sprites.pair(), heroAt(100, 258));  // only the top 15 rows
+    EXPECT_EQ(heroPixels(map), 6 * 15);
+    EXPECT_EQ(map.image().pixel(100 + 18, 272), Red);
+
+    DrawHero(map, sprites.pair(), heroAt(300, 20));  // 26 of 42 columns show
+    EXPECT_EQ(heroPixels(map), 6 * 58);
+    DrawHero(map, sprites.pair(), heroAt(305, 20));  // columns 18..20 only
+    EXPECT_EQ(heroPixels(map), 3 * 58);
+}
+
+TEST(BitBlt, RasterOperationsPerChannel)
+{
+    QImage dst(2, 1, QImage::Format_RGB32);
+    dst.setPixel(0, 0, qRgb(0x0f, 0xf0, 0x33));
+    dst.setPixel(1, 0, qRgb(0x0f, 0xf0, 0x33));
+    QImage src(1, 1, QImage::Format_RGB32);
+    src.setPixel(0, 0, qRgb(0x30, 0x0f, 0x55));
+
+    EXPECT_TRUE(BitBlt(dst, 0, 0, 1, 1, src, 0, 0, RasterOp::SRCPAINT));
+    EXPECT_EQ(dst.pixel(0, 0), qRgb(0x3f, 0xff, 0x77));
+    EXPECT_TRUE(BitBlt(dst, 1, 0, 1, 1, src, 0, 0, RasterOp::SRCAND));
+    EXPECT_EQ(dst.pixel(1, 0), qRgb(0x00, 0x00, 0x11));
+    EXPECT_FALSE(BitBlt(dst, 2, 0, 1, 1, src, 0, 0, RasterOp::SRCAND));
+    EXPECT_FALSE(BitBlt(dst, -1, 0, 1, 1, src, 0, 0, RasterOp::SRCAND));
+}

@@ -1,0 +1,198 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "GameFixture.h"
+
+namespace {
+
+// Pixels of the map view that differ from its bare picture.
+int heroPixels(const Canvas& map)
+{
+    int count = 0;
+    for (int y = 0; y < map.size().height(); ++y)
+        for (int x = 0; x < map.size().width(); ++x)
+            count += map.image().pixel(x, y) != map.picture().pixel(x, y);
+    return count;
+}
+
+} // namespace
+
+using MainWindow = GameFixture;
+
+TEST_F(MainWindow, StartsWithThePromptMapOneAndTheHeroAtItsPlace)
+{
+    dialogs.name = "Wren";
+    start();
+    ASSERT_EQ(dialogs.prompts, std::vector<std::string>{"What is your name?"});
+    EXPECT_EQ(game.PlayerName, "Wren");
+    EXPECT_EQ(random.draws(), 3u);
+    EXPECT_EQ(window->windowTitle(), "MIREWALK MAP SYSTEM - BY KORVANDEL");
+    EXPECT_EQ(window->centralWidget()->size(), QSize(583, 454));
+    EXPECT_EQ(boxes(), "30 52 1");
+    EXPECT_EQ(QApplication::focusWidget(), window->Map);
+    EXPECT_EQ(window->Map->canvas().picture(), pictureFile("Maps/M1.jpg"));
+
+    // The hero stands at (30, 52): its figure changes pixels there and nowhere else.
+    const Canvas& map = window->Map->canvas();
+    EXPECT_GT(heroPixels(map), 200);
+    for (int y = 0; y < 273; ++y) {
+        for (int x = 0; x < 326; ++x) {
+            if (x < 30 || x >= 72 || y < 52 || y >= 110) {
+                ASSERT_EQ(map.image().pixel(x, y), map.picture().pixel(x, y)) << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST_F(MainWindow, LayoutOfLabelsBoxesAndMap)
+{
+    start();
+    EXPECT_EQ(window->Label1->text(), "XPOS :");
+    EXPECT_EQ(window->Label1->pos(), QPoint(112, 24));
+    EXPECT_EQ(window->Label2->text(), "YPOS :");
+    EXPECT_EQ(window->Label3->text(), "MAP NO :");
+    EXPECT_EQ(window->Label3->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(window->Label1->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+    EXPECT_EQ(window->XPOS->geometry(), QRect(184, 24, 65, 25));
+    EXPECT_EQ(window->YPOS->geometry(), QRect(352, 24, 65, 25));
+    EXPECT_EQ(window->MNO->geometry(), QRect(528, 24, 33, 25));
+    EXPECT_EQ(window->Map->geometry(), QRect(120, 72, 326, 273));
+    // Each caption fits before the box beside it.
+    EXPECT_LE(window->Label1->geometry().right(), 184);
+    EXPECT_LE(window->Label2->geometry().right(), 352);
+    EXPECT_LE(window->Label3->geometry().right(), 528);
+    EXPECT_EQ(window->mnuSave->text(), "&Save Game");
+    EXPECT_EQ(window->mnuinventory->text(), "&Inventory");
+    EXPECT_EQ(window->mnuAbout->text(), "&About");
+}
+
+TEST_F(MainWindow, ArrowKeysWalkTheHeroAndTheBoxesFollow)
+{
+    start();
+    press(Qt::Key_Up);
+    EXPECT_EQ(boxes(), "30 37 1");
+    press(Qt::Key_Right, 2);
+    EXPECT_EQ(boxes(), "60 37 1");
+    press(Qt::Key_Down);
+    EXPECT_EQ(boxes(), "60 52 1");
+    press(Qt::Key_Left, 3);  // 45, 30, then stopped at 30
+    EXPECT_EQ(boxes(), "30 52 1");
+    EXPECT_EQ(game.StepCount, 7);
+    press(Qt::Key_A);
+    press(Qt::Key_Space);
+    EXPECT_EQ(game.StepCount, 7);
+    EXPECT_EQ(boxes(), "30 52 1");
+}
+
+TEST_F(MainWindow, ArrowsInAFocusedTextBoxMoveNothing)
+{
+    start();
+    press(Qt::Key_Tab);  // the map view is first in the tab order, XPOS next
+    ASSERT_EQ(QApplication::focusWidget(), window->XPOS);
+    const QImage before = window->Map->canvas().image();
+    press(Qt::Key_Up);
+    press(Qt::Key_Left);
+    QTest::keyClicks(window->XPOS, "99");
+    EXPECT_EQ(game.PlayerX, 30);
+    EXPECT_EQ(game.PlayerY, 52);
+    EXPECT_EQ(game.StepCount, 0);
+    EXPECT_EQ(window->Map->canvas().image(), before);
+    EXPECT_NE(window->XPOS->text(), "30");  // typed text stays until the game writes the box
+
+    click(window->Map);  // the map view takes the focus back
+    press(Qt::Key_Right);
+    EXPECT_EQ(game.PlayerX, 45);
+    EXPECT_EQ(window->XPOS->text(), "45");
+}
+
+TEST_F(MainWindow, WalkAroundTheSquareShowsEachMap)
+{
+    start();
+    press(Qt::Key_Up, 4);
+    EXPECT_EQ(boxes(), "30 273 2");
+    EXPECT_EQ(window->Map->canvas().picture(), pictureFile("Maps/M2.jpg"));
+    EXPECT_EQ(heroPixels(window->Map->canvas()), 0);  // wholly below the picture
+    press(Qt::Key_Up);
+    EXPECT_EQ(boxes(), "30 258 2");
+    EXPECT_GT(heroPixels(window->Map->canvas()), 0);  // its top rows show
+
+    press(Qt::Key_Right, 20);
+    EXPECT_EQ(window->MNO->text(), "3");
+    EXPECT_EQ(window->Map->canvas().picture(), pictureFile("Maps/M3.jpg"));
+    press(Qt::Key_Down);
+    EXPECT_EQ(window->MNO->text(), "4");
+    EXPECT_EQ(window->Map->canvas().picture(), pictureFile("Maps/M4.jpg"));
+    press(Qt::Key_Left, 1);
+    EXPECT_EQ(window->MNO->text(), "1");
+    EXPECT_EQ(window->Map->canvas().picture(), pictureFile("Maps/M1.jpg"));
+    EXPECT_EQ(boxes(), "326 0 1");
+    EXPECT_EQ(game.StepCount, 27);
+}
+
+TEST_F(MainWindow, SideStepsDrawTheSideViewAndUpDownTheFront)
+{
+    start();
+    press(Qt::Key_Right);
+    const QImage side = window->Map->canvas().image();
+    press(Qt::Key_Left);
+    press(Qt::Key_Right);
+    EXPECT_EQ(window->Map->canvas().image(), side);
+    press(Qt::Key_Up);
+    press(Qt::Key_Down);  // back at (45, 52), now from the front
+    EXPECT_NE(window->Map->canvas().image(), side);
+}
+
+TEST_F(MainWindow, AMissingMapPictureEndsTheGameWithAReportNamingIt)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkpath("Maps"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(MIREWALK_SOURCE_DIR "/Maps/M1.jpg"),
+                            folder.path() + "/Maps/M1.jpg"));
+    const PictureFolder partial(folder.path());
+    Services withoutMapTwo{random, dialogs, partial};
+    window = std::make_unique<frmGame>(game, withoutMapTwo);
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+
+    press(Qt::Key_Up, 4);
+    const std::string path = (folder.path() + "/Maps/M2.jpg").toStdString();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0], "Run-time error '53':\n\nFile not found: " + path);
+    EXPECT_EQ(dialogs.endStatus, 1);
+    EXPECT_EQ(game.StepCount, 3);  // the failing step never finished
+
+    // Nothing runs after the end.
+    window->Map_KeyDown(40);
+    EXPECT_EQ(game.StepCount, 3);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+TEST_F(MainWindow, AnUnreadableMapPictureIsReportedToo)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkpath("Maps"));
+    QFile broken(folder.path() + "/Maps/M2.jpg");
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("\xff\xd8\xff\xe0 not really a picture");
+    broken.close();
+    const PictureFolder bad(folder.path());
+    Services services2{random, dialogs, bad};
+    window = std::make_unique<frmGame>(game, services2);
+    window->Map_KeyDown(38);
+    window->Map_KeyDown(38);
+    window->Map_KeyDown(38);
+    window->Map_KeyDown(38);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].find("Invalid picture: " + broken.fileName().toStdString()),
+              std::string::npos);
+    EXPECT_EQ(dialogs.endStatus, 1);
+}
+
+TEST_F(MainWindow, ClosingTheWindowThroughItsFrameEndsTheGame)
+{
+    start();
+    window->close();
+    EXPECT_EQ(dialogs.endStatus, 0);
+}
