@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
     frmGame window(game, services);
     if (dialogs.ended())
         return dialogs.status();
-    window.show();
+    frmGame::showActive(window);
     const int status = QApplication::exec();
     return dialogs.ended() ? dialogs.status() : status;
 }

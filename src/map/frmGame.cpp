@@ -140,20 +140,28 @@ void frmGame::DrawHero(Pair pair)
     const SpritePair sprites = pair == Pair::Front ? SpritePair{HD_, HDmask_}
                                                    : SpritePair{LR_, LRmask_};
     ::DrawHero(Map->canvas(), sprites, game_);
+    Map->setAccessibleName(QStringLiteral("Map %1, hero at %2, %3")
+                               .arg(game_.MapNo).arg(game_.PlayerX).arg(game_.PlayerY));
     Map->refresh();
 }
 
 void frmGame::openWindow(QWidget& window)
 {
     hide();
-    window.show();
+    showActive(window);
 }
 
 void frmGame::returnToMap(QWidget& window)
 {
     window.hide();
-    show();
+    showActive(*this);
     DrawHero(Pair::Front);
+}
+
+void frmGame::showActive(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
 }
 
 void frmGame::closeEvent(QCloseEvent* event)

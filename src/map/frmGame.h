@@ -29,6 +29,8 @@ public:
     void returnToMap(QWidget& window);
     // Opens a secondary window: hides the map and shows window, not modally.
     void openWindow(QWidget& window);
+    // Shows a window, not modally, and gives it the keyboard focus.
+    static void showActive(QWidget& window);
 
     Game& game() { return game_; }
     Services& services() { return services_; }

@@ -1,5 +1,6 @@
 #include "Widgets.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -61,9 +62,27 @@ TextBox::TextBox(QWidget* parent, const char* name, QRect geometry) : QLineEdit(
     setGeometry(geometry);
 }
 
+namespace {
+
+// Picture views show themselves to screen readers as pictures.
+QAccessibleInterface* pictureViewAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("PictureView") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
 PictureView::PictureView(QWidget* parent, const char* name, QRect geometry, bool takesKeys)
     : QWidget(parent), canvas_(geometry.size())
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(pictureViewAccessible);
+        return true;
+    }();
+    (void)accessible;
+    setAccessibleName(QString::fromLatin1(name));
     setObjectName(QString::fromLatin1(name));
     setGeometry(geometry);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -1,0 +1,216 @@
+"""Plays the built game as a player does.
+
+The real program runs in a real X session; keys and clicks go through the X
+server (xdotool); what the screen shows is read back through the
+accessibility interface (window titles, captions, box texts, message boxes)
+and through screenshots.
+"""
+
+import ctypes
+import ctypes.util
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+import pyatspi
+
+BUILD_DIR = os.environ.get("MIREWALK_BUILD_DIR", os.path.join(os.path.dirname(__file__), "../../build"))
+SOURCE_DIR = os.path.abspath(os.path.join(os.path.dirname(__file__), "../.."))
+TIMEOUT = 10.0
+
+
+def wait_for(probe, what, timeout=TIMEOUT):
+    """Polls probe until it gives a true value, which it returns."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out waiting for {what() if callable(what) else what}")
+        time.sleep(0.02)
+
+
+def descendants(node):
+    """Every accessible below node, depth first."""
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is None:
+            continue
+        yield child
+        yield from descendants(child)
+
+
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *args], check=True)
+
+
+class _ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5)]
+
+
+class _Event(ctypes.Union):
+    _fields_ = [("message", _ClientMessage), ("pad", ctypes.c_long * 24)]
+
+
+def send_delete_window(window):
+    """Sends WM_DELETE_WINDOW to a window: what a frame's close button asks."""
+    x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                               ctypes.POINTER(_Event)]
+    x11.XFlush.argtypes = x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    event = _Event()
+    event.message.type = 33  # ClientMessage
+    event.message.window = window
+    event.message.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
+    event.message.format = 32
+    event.message.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+    x11.XSendEvent(display, window, 0, 0, ctypes.byref(event))
+    x11.XFlush(display)
+    x11.XCloseDisplay(display)
+
+
+class Game:
+    """One run of the game from a folder of its own, so pictures can be taken away."""
+
+    def __init__(self, missing=(), env=None):
+        self.folder = tempfile.mkdtemp(prefix="mirewalk-e2e-")
+        shutil.copy(os.path.join(BUILD_DIR, "mirewalk"), self.folder)
+        for pictures in ("Maps", "Monsters"):
+            shutil.copytree(os.path.join(BUILD_DIR, pictures), os.path.join(self.folder, pictures))
+        for relative in missing:
+            os.remove(os.path.join(self.folder, relative))
+        environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        environment.update(env or {})
+        self.process = subprocess.Popen([os.path.join(self.folder, "mirewalk")], env=environment,
+                                        stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+
+    def close(self):
+        if self.process.poll() is None:
+            self.process.kill()
+        self.process.communicate()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+    # --- reading the screen -------------------------------------------------
+
+    def application(self):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            if app is not None and app.get_process_id() == self.process.pid:
+                return app
+        return None
+
+    def find(self, role, name=None, timeout=TIMEOUT):
+        """The first showing element of the role (and name), waiting for it to appear."""
+        def probe():
+            if self.process.poll() is not None:
+                raise AssertionError(f"the game ended (status {self.process.returncode}) "
+                                     f"while waiting for {role} {name!r}")
+            app = self.application()
+            if app is None:
+                return None
+            for node in descendants(app):
+                if node.getRoleName() == role and (name is None or node.name == name) and showing(node):
+                    return node
+            return None
+        return wait_for(probe, f"{role} {name!r}", timeout)
+
+    def window(self, title, timeout=TIMEOUT):
+        """The top-level window with the title, once it shows."""
+        return self.find("frame", title, timeout)
+
+    def window_titles(self):
+        app = self.application()
+        return sorted(app.getChildAtIndex(i).name for i in range(app.childCount)
+                      if showing(app.getChildAtIndex(i)))
+
+    def box(self, name):
+        """The text a text box shows."""
+        text = self.find("text", name).queryText()
+        return text.getText(0, text.characterCount)
+
+    def boxes(self):
+        return f"{self.box('XPOS')} {self.box('YPOS')} {self.box('MNO')}"
+
+    def message(self, timeout=TIMEOUT):
+        """The text of the open message box."""
+        alert = self.find("alert", "Mirewalk", timeout)
+        return "".join(node.name for node in descendants(alert) if node.getRoleName() == "label")
+
+    def ok(self, expected=None):
+        """Reads the open message box, checks its text if given, and presses its OK."""
+        text = self.message()
+        if expected is not None and text != expected:
+            raise AssertionError(f"message box says {text!r}, expected {expected!r}")
+        alert = self.find("alert", "Mirewalk")
+        button = next(node for node in descendants(alert) if node.getRoleName() == "push button")
+        self.click(button)
+        wait_for(lambda: self.process.poll() is not None or not any(
+            n.getRoleName() == "alert" and showing(n) for n in descendants(self.application())),
+            "the message box to close")
+        return text
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-window", "root", path], check=True)
+
+    # --- acting as the player ------------------------------------------------
+
+    def start(self, name="Arn"):
+        """Answers the name prompt and waits for the map."""
+        self.find("dialog", "Mirewalk")
+        prompt = self.find("text", "What is your name?")
+        self.wait_focus(prompt)
+        if name:
+            xdotool("type", "--delay", "10", name)
+        xdotool("key", "Return")
+        window = self.window("MIREWALK MAP SYSTEM - BY KORVANDEL")
+        self.wait_focus(self.find("image", None))
+        return window
+
+    def wait_focus(self, node):
+        """Waits until the element holds the keyboard focus."""
+        wait_for(lambda: node.getState().contains(pyatspi.STATE_FOCUSED),
+                 f"{node.name!r} to take the keyboard focus")
+
+    def key(self, *keys):
+        xdotool("key", "--delay", "15", *keys)
+
+    def click(self, node):
+        """A real left click in the middle of an element on the screen."""
+        x, y, width, height = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        xdotool("mousemove", str(x + width // 2), str(y + height // 2), "click", "1")
+
+    def menu(self, *path):
+        """Clicks through the menu bar: menu("Game", "Save Game")."""
+        for caption in path:
+            self.click(self.find("menu item", caption))
+
+    def close_window(self, title):
+        """Closes a window through its frame, as a window manager's close button does."""
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
+                               capture_output=True, text=True, check=True)
+        for window in found.stdout.split():
+            send_delete_window(int(window))
+
+    def exit_status(self, timeout=TIMEOUT):
+        return self.process.wait(timeout)

@@ -1,0 +1,75 @@
+"""The start of a game and walking the maps, in the real program."""
+
+import os
+import subprocess
+import tempfile
+import unittest
+
+from mirewalk import SOURCE_DIR, Game, wait_for
+
+MAP_TITLE = "MIREWALK MAP SYSTEM - BY KORVANDEL"
+
+
+def differing_pixels(screenshot, region, picture):
+    """How many pixels of the screenshot's region differ from a picture file."""
+    x, y, width, height = region
+    out = subprocess.run(["compare", "-metric", "AE", "-fuzz", "6%",
+                          f"{screenshot}[{width}x{height}+{x}+{y}]", picture, "null:"],
+                         capture_output=True, text=True)
+    return int(float(out.stderr.split()[0]))
+
+
+class StartAndWalk(unittest.TestCase):
+    def setUp(self):
+        self.game = Game()
+        self.addCleanup(self.game.close)
+        self.shots = tempfile.mkdtemp()
+
+    def map_matches(self, number):
+        """The map view shows map number's picture, with at most the hero on top."""
+        region = self.map_region()
+        shot = os.path.join(self.shots, f"map{number}.png")
+        self.game.screenshot(shot)
+        return differing_pixels(shot, region, os.path.join(SOURCE_DIR, "Maps", f"M{number}.jpg"))
+
+    def map_region(self):
+        return self.game.find("image", None).queryComponent().getExtents(0)
+
+    def test_start_shows_map_one_with_the_hero_at_its_place(self):
+        self.game.start("Arn")
+        self.assertEqual(self.game.boxes(), "30 52 1")
+        self.assertIn(MAP_TITLE, self.game.window_titles())
+        self.assertRegex(self.game.find("image", None).name, "hero at 30, 52")
+        hero = self.map_matches(1)
+        self.assertGreater(hero, 300)       # the hero is drawn
+        self.assertLess(hero, 42 * 58)      # and nothing else differs from map 1
+
+    def test_walk_around_the_square_of_maps(self):
+        self.game.start("Arn")
+        for key, times, want in (("Up", 4, "30 273 2"), ("Right", 20, "0 273 3"),
+                                 ("Down", 1, "0 0 4"), ("Left", 1, "326 0 1")):
+            for _ in range(times):
+                self.game.key(key)
+            wait_for(lambda: self.game.boxes() == want,
+                     lambda: f"the boxes to show {want}, they show {self.game.boxes()}")
+            number = int(want.split()[2])
+            self.assertLess(self.map_matches(number), 42 * 58)
+
+    def test_a_missing_map_picture_ends_the_game_with_a_report(self):
+        self.game.close()
+        self.game = Game(missing=["Maps/M2.jpg"])
+        self.game.start("Arn")
+        self.game.key("Up", "Up", "Up", "Up")
+        report = self.game.ok()
+        self.assertIn("File not found", report)
+        self.assertIn(os.path.join(self.game.folder, "Maps", "M2.jpg"), report)
+        self.assertNotEqual(self.game.exit_status(), 0)
+
+    def test_closing_the_map_window_ends_the_game(self):
+        self.game.start("")
+        self.game.close_window(MAP_TITLE)
+        self.assertEqual(self.game.exit_status(), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
