@@ -165,10 +165,13 @@ class Game:
         alert = self.find("alert", "Mirewalk")
         button = next(node for node in descendants(alert) if node.getRoleName() == "push button")
         self.click(button)
-        wait_for(lambda: self.process.poll() is not None or not any(
-            n.getRoleName() == "alert" and showing(n) for n in descendants(self.application())),
-            "the message box to close")
+        wait_for(lambda: not self.alert_open(), "the message box to close")
         return text
+
+    def alert_open(self):
+        app = self.application()
+        return (self.process.poll() is None and app is not None
+                and any(n.getRoleName() == "alert" and showing(n) for n in descendants(app)))
 
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", path], check=True)
