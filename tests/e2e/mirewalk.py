@@ -86,7 +86,10 @@ def send_delete_window(window):
 class Game:
     """One run of the game from a folder of its own, so pictures can be taken away."""
 
-    def __init__(self, missing=(), env=None):
+    def __init__(self, missing=(), env=None, launcher=None):
+        """Copies the built game to a folder of its own, less the missing
+        pictures, and starts it; or runs launcher, a command that starts the
+        game some other way (then the game is found by its name)."""
         self.folder = tempfile.mkdtemp(prefix="mirewalk-e2e-")
         shutil.copy(os.path.join(BUILD_DIR, "mirewalk"), self.folder)
         for pictures in ("Maps", "Monsters"):
@@ -95,10 +98,17 @@ class Game:
             os.remove(os.path.join(self.folder, relative))
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
         environment.update(env or {})
-        self.process = subprocess.Popen([os.path.join(self.folder, "mirewalk")], env=environment,
+        command = launcher or [os.path.join(self.folder, "mirewalk")]
+        self.process = subprocess.Popen(command, env=environment,
                                         stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+        self.pid = None if launcher else self.process.pid
 
     def close(self):
+        if self.pid is not None and self.pid != self.process.pid:
+            try:
+                os.kill(self.pid, 9)
+            except ProcessLookupError:
+                pass
         if self.process.poll() is None:
             self.process.kill()
         self.process.communicate()
@@ -116,14 +126,18 @@ class Game:
         desktop = pyatspi.Registry.getDesktop(0)
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
-            if app is not None and app.get_process_id() == self.process.pid:
+            if app is None:
+                continue
+            if self.pid is None and app.name == "mirewalk":
+                self.pid = app.get_process_id()
+            if app.get_process_id() == self.pid:
                 return app
         return None
 
     def find(self, role, name=None, timeout=TIMEOUT):
         """The first showing element of the role (and name), waiting for it to appear."""
         def probe():
-            if self.process.poll() is not None:
+            if self.process.poll() is not None and self.process.pid == self.pid:
                 raise AssertionError(f"the game ended (status {self.process.returncode}) "
                                      f"while waiting for {role} {name!r}")
             app = self.application()
@@ -170,7 +184,7 @@ class Game:
 
     def alert_open(self):
         app = self.application()
-        return (self.process.poll() is None and app is not None
+        return (app is not None
                 and any(n.getRoleName() == "alert" and showing(n) for n in descendants(app)))
 
     def screenshot(self, path):
