@@ -92,6 +92,8 @@ PictureView::PictureView(QWidget* parent, const char* name, QRect geometry, bool
 void PictureView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // On a scaled screen each picture pixel becomes a sharp block, never a blur.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(0, 0, canvas_.image());
 }
 

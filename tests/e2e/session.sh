@@ -3,7 +3,7 @@
 # bus and accessibility bus, as a desktop would have them.
 # Usage: session.sh [-s WIDTHxHEIGHT] command...
 set -euo pipefail
-screen="1024x768"
+screen="1600x1200"
 if [ "${1:-}" = "-s" ]; then screen="$2"; shift 2; fi
 export MIREWALK_E2E_INNER=1
 exec xvfb-run -a -s "-screen 0 ${screen}x24 -nolisten tcp" \
