@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "Draws.h"
 #include "ScriptedDialogs.h"
 #include "combat/Encounter.h"
 #include "combat/Fight.h"
@@ -9,12 +10,6 @@
 #include "platform/RuntimeError.h"
 
 namespace {
-
-// The draw that gives value from a roll floor(r * n) + k: the middle of its slot.
-float drawFor(int value, int n, int k)
-{
-    return (static_cast<float>(value - k) + 0.5f) / static_cast<float>(n);
-}
 
 // A hero in a battle against kind 1 with the given values.
 Game battle(int attackPower, int defense, int curHP, int monsterDefense, int monsterHP,

@@ -12,6 +12,7 @@
 #include "state/Game.h"
 
 class QAction;
+class Battle;
 
 class frmGame : public QMainWindow {
     Q_OBJECT
@@ -29,6 +30,9 @@ public:
     void returnToMap(QWidget& window);
     // Opens a secondary window: hides the map and shows window, not modally.
     void openWindow(QWidget& window);
+
+    // The battle window, created hidden the first time it is touched.
+    Battle& battle();
 
     Game& game() { return game_; }
     Services& services() { return services_; }
@@ -77,4 +81,5 @@ private:
     Canvas LR_;
     Canvas LRmask_;
     Canvas EnemyL_;
+    std::unique_ptr<Battle> battle_;
 };
