@@ -1,6 +1,4 @@
-#include <QDir>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 
 #include "Draws.h"
 #include "GameFixture.h"
@@ -165,6 +163,11 @@ TEST_F(BattleWindow, FightToVictoryThenRunFromTheNextMonster)
     game.Defense = 0;
     game.CurHP = 20;
     walkIntoBattle(1);  // a Snake: defense 1, 3 HP, attack 1
+    const std::size_t drawsBefore = random.draws();
+    click(battle().lblDefend);  // DEFEND and ITEM do nothing
+    click(battle().lblITEM);
+    EXPECT_EQ(random.draws(), drawsBefore);
+    EXPECT_EQ(text(battle().lblMHP), "3");
 
     click(battle().lblCRA);
     EXPECT_EQ(text(battle().lblHP), "19");
@@ -210,40 +213,16 @@ TEST_F(BattleWindow, FightToVictoryThenRunFromTheNextMonster)
     EXPECT_EQ(dialogs.endStatus, -1);
 }
 
-TEST_F(BattleWindow, ClosingTheBattleThroughItsFrameIsRunningAway)
-{
-    start();
-    walkIntoBattle(3);
-    battle().close();
-    EXPECT_EQ(dialogs.messages.back(), "You Ran Away!!!");
-    EXPECT_FALSE(battle().isVisible());
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(heroDrawnFromTheFront());
-    EXPECT_EQ(dialogs.endStatus, -1);
-}
-
-TEST_F(BattleWindow, DefendAndItemDoNothing)
-{
-    start();
-    walkIntoBattle(1);
-    const std::size_t messages = dialogs.messages.size();
-    const std::size_t draws = random.draws();
-    const int16_t hp = game.CurHP;
-    click(battle().lblDefend);
-    click(battle().lblITEM);
-    EXPECT_EQ(dialogs.messages.size(), messages);
-    EXPECT_EQ(random.draws(), draws);
-    EXPECT_EQ(game.CurHP, hp);
-    EXPECT_EQ(game.currentMonster().HP, 3);
-    EXPECT_TRUE(battle().isVisible());
-}
-
 TEST_F(BattleWindow, TheLongRangedAttackStaysOfferedOnceTheWeaponIsOn)
 {
     start();
     walkIntoBattle(1);
     EXPECT_TRUE(battle().lblAttack->isHidden());
-    click(battle().lblRUN);
+    battle().close();  // closing it through its frame is running away
+    EXPECT_EQ(dialogs.messages.back(), "You Ran Away!!!");
+    EXPECT_FALSE(battle().isVisible());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(heroDrawnFromTheFront());
 
     game.LRWeaponOn = Truth::True;
     game.LRDamage = 5;
@@ -288,20 +267,4 @@ TEST_F(BattleWindow, TheHerosDeathEndsTheGameAfterItsMessage)
     window->Map_KeyDown(37);
     EXPECT_EQ(dialogs.messages.size(), messages);
     EXPECT_EQ(game.StepCount, 1);
-}
-
-TEST_F(BattleWindow, AMissingMonsterPictureEndsTheGameNamingIt)
-{
-    QTemporaryDir folder;
-    const PictureFolder empty(folder.path());
-    Services withoutMonsters{random, dialogs, empty};
-    window = std::make_unique<frmGame>(game, withoutMonsters);
-    random.feed({0.0f, drawFor(4, 5, 1), 0.0f, 0.0f, 0.0f});
-    for (int step = 0; step < 6; ++step)
-        window->Map_KeyDown(37);
-    const std::string path = (folder.path() + "/Monsters/sock.jpg").toStdString();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0], "Run-time error '53':\n\nFile not found: " + path);
-    EXPECT_EQ(dialogs.endStatus, 1);
-    EXPECT_EQ(game.StepCount, 0);  // the step never finished
 }
