@@ -4,6 +4,8 @@
 #include <QLayout>
 #include <QMenuBar>
 
+#include "combat/Battle.h"
+#include "combat/Encounter.h"
 #include "platform/Checked.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
@@ -130,7 +132,9 @@ void frmGame::step(Direction direction)
         Map->canvas().setPicture(services_.pictures.load(mapPictureFile(game_.MapNo)));
         MNO->setNumber(game_.MapNo);
     }
-    // The encounter check runs here, before the hero is redrawn and the step counted.
+    // The encounter check runs before the hero is redrawn and the step counted.
+    if (CheckEncounter(game_, services_.random))
+        battle().meetMonster();
     DrawHero(isVertical(direction) ? Pair::Front : Pair::Side);
     game_.StepCount = add16(game_.StepCount, 1);
 }
@@ -162,6 +166,13 @@ void frmGame::showActive(QWidget& window)
 {
     window.show();
     window.activateWindow();
+}
+
+Battle& frmGame::battle()
+{
+    if (!battle_)
+        battle_ = std::make_unique<Battle>(*this);
+    return *battle_;
 }
 
 void frmGame::closeEvent(QCloseEvent* event)

@@ -12,6 +12,7 @@
 #include "state/Game.h"
 
 class QAction;
+class Battle;
 
 class frmGame : public QMainWindow {
     Q_OBJECT
@@ -31,6 +32,9 @@ public:
     void openWindow(QWidget& window);
     // Shows a window, not modally, and gives it the keyboard focus.
     static void showActive(QWidget& window);
+
+    // The battle window, created hidden the first time it is touched.
+    Battle& battle();
 
     Game& game() { return game_; }
     Services& services() { return services_; }
@@ -79,4 +83,5 @@ private:
     Canvas LR_;
     Canvas LRmask_;
     Canvas EnemyL_;
+    std::unique_ptr<Battle> battle_;
 };

@@ -3,6 +3,7 @@
 // game value goes through here: a result outside the range of its kind is
 // run-time error 6 (overflow), never a wrap-around.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -23,6 +24,14 @@ inline int16_t sub16(long long a, long long b) { return checkedNarrow<int16_t>(a
 inline int32_t add32(long long a, long long b) { return checkedNarrow<int32_t>(a + b); }
 inline int32_t sub32(long long a, long long b) { return checkedNarrow<int32_t>(a - b); }
 inline int32_t mul32(long long a, long long b) { return checkedNarrow<int32_t>(a * b); }
+
+// A 16-bit difference that stops at the lowest 16-bit value instead of
+// overflowing below it (a monster's hit points fall no further); a result
+// above the range is still overflow.
+inline int16_t sub16Floored(long long a, long long b)
+{
+    return checkedNarrow<int16_t>(std::max<long long>(a - b, std::numeric_limits<int16_t>::min()));
+}
 
 // Stores a floating-point value into an integer of kind T: rounds to the
 // nearest whole number, an exact half going to the even neighbour.

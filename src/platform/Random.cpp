@@ -20,8 +20,13 @@ void Random::feed(std::initializer_list<float> values)
     fed_.insert(fed_.end(), values.begin(), values.end());
 }
 
-int16_t roll(Random& random, int n, int k)
+double floorDraw(Random& random, double n)
 {
     const double r = random.next();
-    return round16(std::floor(r * n) + k);
+    return std::floor(r * n);
+}
+
+int16_t roll(Random& random, int n, int k)
+{
+    return round16(floorDraw(random, n) + k);
 }

@@ -28,5 +28,9 @@ private:
 // The largest float below 1, the highest value the source can give.
 inline constexpr float LargestBelowOne = 1.0f - 1.0f / 16777216.0f;
 
+// Int(r * n) for one fresh draw r: the largest whole number not above r * n,
+// computed in double precision.
+double floorDraw(Random& random, double n);
+
 // A roll floor(r * n) + k, computed in double precision, from one fresh draw.
 int16_t roll(Random& random, int n, int k);

@@ -64,12 +64,27 @@ TextBox::TextBox(QWidget* parent, const char* name, QRect geometry) : QLineEdit(
 
 namespace {
 
-// Picture views show themselves to screen readers as pictures.
-QAccessibleInterface* pictureViewAccessible(const QString& className, QObject* object)
+// Screen readers see picture views as pictures and game windows as windows.
+QAccessibleInterface* gameAccessible(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("PictureView") && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    if (!object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (className == QLatin1String("PictureView"))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (className == QLatin1String("GameWindow"))
+        return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
+}
+
+// Installs gameAccessible once.
+void installAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(gameAccessible);
+        return true;
+    }();
+    (void)installed;
 }
 
 } // namespace
@@ -77,11 +92,7 @@ QAccessibleInterface* pictureViewAccessible(const QString& className, QObject* o
 PictureView::PictureView(QWidget* parent, const char* name, QRect geometry, bool takesKeys)
     : QWidget(parent), canvas_(geometry.size())
 {
-    static const bool accessible = [] {
-        QAccessible::installFactory(pictureViewAccessible);
-        return true;
-    }();
-    (void)accessible;
+    installAccessibility();
     setAccessibleName(QString::fromLatin1(name));
     setObjectName(QString::fromLatin1(name));
     setGeometry(geometry);
@@ -110,6 +121,7 @@ void PictureView::mousePressEvent(QMouseEvent*)
 
 GameWindow::GameWindow(const char* name, const QString& caption, QSize clientSize)
 {
+    installAccessibility();
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(caption);
     setFixedSize(clientSize);

@@ -102,6 +102,7 @@ class Game:
         self.process = subprocess.Popen(command, env=environment,
                                         stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
         self.pid = None if launcher else self.process.pid
+        self.steps = 0  # arrow presses on the map so far
 
     def close(self):
         if self.pid is not None and self.pid != self.process.pid:
@@ -135,7 +136,10 @@ class Game:
         return None
 
     def find(self, role, name=None, timeout=TIMEOUT):
-        """The first showing element of the role (and name), waiting for it to appear."""
+        """The first showing element of the role (or one of the roles) and
+        name, waiting for it to appear."""
+        roles = (role,) if isinstance(role, str) else role
+
         def probe():
             if self.process.poll() is not None and self.process.pid == self.pid:
                 raise AssertionError(f"the game ended (status {self.process.returncode}) "
@@ -144,14 +148,14 @@ class Game:
             if app is None:
                 return None
             for node in descendants(app):
-                if node.getRoleName() == role and (name is None or node.name == name) and showing(node):
+                if node.getRoleName() in roles and (name is None or node.name == name) and showing(node):
                     return node
             return None
         return wait_for(probe, f"{role} {name!r}", timeout)
 
     def window(self, title, timeout=TIMEOUT):
         """The top-level window with the title, once it shows."""
-        return self.find("frame", title, timeout)
+        return self.find(("frame", "window"), title, timeout)
 
     def window_titles(self):
         app = self.application()
@@ -200,14 +204,46 @@ class Game:
         if name:
             xdotool("type", "--delay", "10", name)
         xdotool("key", "Return")
-        window = self.window("MIREWALK MAP SYSTEM - BY KORVANDEL")
-        self.wait_focus(self.find("image", None))
-        return window
+        self.back_on_map()
 
     def wait_focus(self, node):
         """Waits until the element holds the keyboard focus."""
         wait_for(lambda: node.getState().contains(pyatspi.STATE_FOCUSED),
                  f"{node.name!r} to take the keyboard focus")
+
+    def walk(self, key, times=1, on_battle=None):
+        """Presses an arrow key on the map times times. A monster met on the
+        way is handled by on_battle(game), by default running away. Every
+        fifth step from the sixth on may bring one. Returns the battles met."""
+        battles = 0
+        for _ in range(times):
+            self.key(key)
+            self.steps += 1
+            if self.steps >= 6 and (self.steps - 6) % 5 == 0 and self.monster_appeared():
+                battles += 1
+                (on_battle or Game.run_away)(self)
+        return battles
+
+    def monster_appeared(self):
+        """After a step that may bring a monster: closes "MONSTER HAS APPEARED" if it shows."""
+        try:
+            self.find("alert", "Mirewalk", timeout=1.0)
+        except AssertionError:
+            return False
+        self.ok("MONSTER HAS APPEARED")
+        self.window("MONSTER APPEARED!!!")
+        return True
+
+    def run_away(self):
+        """Clicks RUN in the battle and closes "You Ran Away!!!"."""
+        self.click(self.find("label", "RUN"))
+        self.ok("You Ran Away!!!")
+        self.back_on_map()
+
+    def back_on_map(self):
+        """Waits for the map window with the arrows working again."""
+        self.window("MIREWALK MAP SYSTEM - BY KORVANDEL")
+        self.wait_focus(self.find("image", None))
 
     def key(self, *keys):
         xdotool("key", "--delay", "15", *keys)

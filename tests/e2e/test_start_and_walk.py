@@ -48,8 +48,7 @@ class StartAndWalk(unittest.TestCase):
         self.game.start("Arn")
         for key, times, want in (("Up", 4, "30 273 2"), ("Right", 20, "0 273 3"),
                                  ("Down", 1, "0 0 4"), ("Left", 1, "326 0 1")):
-            for _ in range(times):
-                self.game.key(key)
+            self.game.walk(key, times)
             wait_for(lambda: self.game.boxes() == want,
                      lambda: f"the boxes to show {want}, they show {self.game.boxes()}")
             number = int(want.split()[2])
