@@ -194,6 +194,18 @@ class Game:
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", path], check=True)
 
+    def keep_screenshot(self, name):
+        """Keeps a screenshot of the shown window when MIREWALK_SCREENSHOTS names a folder
+        (the README's pictures are made this way)."""
+        folder = os.environ.get("MIREWALK_SCREENSHOTS")
+        if not folder:
+            return
+        title = self.window_titles()[0]
+        window = self.window(title).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        subprocess.run(["import", "-window", "root", "-crop",
+                        f"{window.width}x{window.height}+{window.x}+{window.y}", "+repage",
+                        os.path.join(folder, name)], check=True)
+
     # --- acting as the player ------------------------------------------------
 
     def start(self, name="Arn"):

@@ -43,6 +43,7 @@ class StartAndWalk(unittest.TestCase):
         hero = self.map_matches(1)
         self.assertGreater(hero, 300)       # the hero is drawn
         self.assertLess(hero, 42 * 58)      # and nothing else differs from map 1
+        self.game.keep_screenshot("map.png")
 
     def test_walk_around_the_square_of_maps(self):
         self.game.start("Arn")

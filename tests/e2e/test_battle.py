@@ -1,0 +1,82 @@
+"""Battles in the real program: met by walking, fought, run from."""
+
+import unittest
+
+from mirewalk import Game, descendants, showing, wait_for
+
+NINE_SPACES = " " * 9
+
+
+def battle_labels(game):
+    """The captions of the battle window's labels, in order."""
+    window = game.window("MONSTER APPEARED!!!")
+    return [node.name for node in descendants(window) if node.getRoleName() == "label" and showing(node)]
+
+
+class Battle(unittest.TestCase):
+    def setUp(self):
+        self.game = Game()
+        self.addCleanup(self.game.close)
+        self.game.start("Arn")
+
+    def walk_until(self, wanted):
+        """Walks right and left, running from every monster but one named wanted."""
+        found = []
+
+        def meet(game):
+            labels = battle_labels(game)
+            if labels[4] == wanted:
+                found.append(labels)
+            else:
+                game.run_away()
+
+        while not found:
+            self.game.walk("Right", 5, on_battle=meet)
+            if not found:
+                self.game.walk("Left", 5, on_battle=meet)
+        return found[0]
+
+    def test_a_snake_fought_to_victory(self):
+        labels = self.walk_until("Snake")
+        self.assertEqual(labels[0], "CURRENT HP:")
+        self.assertEqual(labels[2], "MONSTER HP :")
+        self.assertNotIn("LONG RANGED ATTACK", labels)
+        self.assertEqual(labels[5:], ["CLOSE RANGED ATTACK", "DEFEND", "ITEM", "RUN"])
+
+        for _ in range(20):
+            self.game.click(self.game.find("label", "CLOSE RANGED ATTACK"))
+            if self.game.alert_open() or self.wait_alert():
+                break
+            report = self.game.box("BINFO")
+            hero, monster = report.split(NINE_SPACES)
+            self.assertTrue(hero.startswith("You"), report)
+            self.assertTrue(monster.startswith("The M"), report)
+            self.game.keep_screenshot("battle.png")
+        self.game.ok("VICTORY!!!")
+        if self.wait_alert():
+            self.game.ok("LEVEL UP!!")
+        self.game.back_on_map()
+        self.assertEqual(self.game.window_titles(), ["MIREWALK MAP SYSTEM - BY KORVANDEL"])
+        self.game.walk("Up")  # the arrows walk again
+
+    def test_defend_and_item_do_nothing_and_run_returns_to_the_map(self):
+        self.walk_until("Crazy Nimpho")
+        before = battle_labels(self.game)
+        for caption in ("DEFEND", "ITEM"):
+            self.game.click(self.game.find("label", caption))
+        self.assertFalse(self.wait_alert())
+        self.assertEqual(battle_labels(self.game), before)
+        self.game.run_away()
+        self.assertEqual(self.game.window_titles(), ["MIREWALK MAP SYSTEM - BY KORVANDEL"])
+
+    def wait_alert(self):
+        """Whether a message box opens within a moment."""
+        try:
+            wait_for(self.game.alert_open, "a message box", timeout=0.6)
+            return True
+        except AssertionError:
+            return False
+
+
+if __name__ == "__main__":
+    unittest.main()
