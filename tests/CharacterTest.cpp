@@ -88,7 +88,8 @@ TEST(Filing, EachItemLandsInOneListAndTheTestsAreIndependentAndExact)
     EXPECT_EQ(listsFor(ShortSword), L{ItemList::CR});
     EXPECT_EQ(listsFor(LeatherArmour), L{ItemList::ARMOUR});
     EXPECT_EQ(listsFor(UselessStone), L{ItemList::MISC});
-    // An unequippable weapon would go to both lists, MISC first.
+    // Unequippable armour or weapons would go to two lists, MISC first.
+    EXPECT_EQ(listsFor({"Torn Cloak", "Armour", Truth::False}), (L{ItemList::MISC, ItemList::ARMOUR}));
     EXPECT_EQ(listsFor({"Rusty Sword", "Weapon", Truth::False}), (L{ItemList::MISC, ItemList::CR}));
     // Kinds compare exactly: nothing files these.
     EXPECT_EQ(listsFor({"Stick", "weapon", Truth::True}), L{});
@@ -121,6 +122,7 @@ TEST(Equip, CloseRangeGivesFiveToTwiceStrengthPlusFour)
         {7, LargestBelowOne, 18},   // 2 * 7 + 4: the product must not round up to 14
         {3, LargestBelowOne, 10},
         {12, 0.25f, 11},
+        {5, 0.7f, 11},              // 10 x 0.7f is just below 7, though a float product rounds to 7
         {16381, LargestBelowOne, 32766},
     };
     for (const auto& c : cases) {
@@ -163,6 +165,7 @@ TEST(Equip, LongRangeDamageFromStrengthAndExperienceRoundsHalvesToEven)
         {1, 1500, 0.9f, 2},
         {1, 2499, 0.9f, 2},
         {12, 1501, 0.0f, 2},
+        {10, 0, 0.7f, 6},    // 10 x 0.7f is just below 7, though a float product rounds to 7
         {12, 32'766'500, 0.0f, 32766},  // the largest damage still rounded, to even
     };
     for (const auto& c : cases) {
