@@ -71,6 +71,7 @@ frmGame::frmGame(Game& game, Services& services)
     Map->setFocus(Qt::OtherFocusReason);
 
     buildMenus();
+    connectMenus();
     handle([this] { Form_Load(); });
 }
 

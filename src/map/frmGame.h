@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "character/frmInventory.h"
 #include "map/DrawHero.h"
 #include "map/Movement.h"
 #include "platform/Services.h"
@@ -77,4 +78,15 @@ private:
     Canvas LR_;
     Canvas LRmask_;
     Canvas EnemyL_;
+
+    // The Character menu and the windows it opens (GameMenu.cpp).
+public:
+    // The window is created hidden the first time it is needed, then kept.
+    frmInventory& inventoryWindow();
+
+private:
+    void connectMenus();
+    void mnuinventory_Click();
+
+    std::unique_ptr<frmInventory> inventory_;
 };

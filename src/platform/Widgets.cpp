@@ -61,6 +61,25 @@ TextBox::TextBox(QWidget* parent, const char* name, QRect geometry) : QLineEdit(
     setGeometry(geometry);
 }
 
+ListBox::ListBox(QWidget* parent, const char* name, QRect geometry, int pixelSize)
+    : QListWidget(parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setGeometry(geometry);
+    setFont(labelFont(pixelSize));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    // A bar across a one-row box would leave no room for the row.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideNone);
+}
+
+QString ListBox::selectedText() const
+{
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
 PictureView::PictureView(QWidget* parent, const char* name, QRect geometry, bool takesKeys)
     : QWidget(parent), canvas_(geometry.size())
 {

@@ -1,0 +1,286 @@
+#include <QFontMetrics>
+#include <QScrollBar>
+
+#include "GameFixture.h"
+
+namespace {
+
+// The rows of a list box, top to bottom.
+QStringList rows(const QListWidget* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+// A label's caption, place, colour and bold font size in pixels.
+void expectLabel(const Label* label, const char* caption, QPoint at, QColor colour, int pixelSize)
+{
+    SCOPED_TRACE(label->objectName().toStdString());
+    EXPECT_EQ(label->text(), QString::fromUtf8(caption));
+    EXPECT_EQ(label->pos(), at);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), colour);
+    EXPECT_EQ(label->font().pixelSize(), pixelSize);
+    EXPECT_TRUE(label->font().bold());
+    // The label is wide enough for its whole caption.
+    EXPECT_GE(label->width(), QFontMetrics(label->font()).horizontalAdvance(label->text()));
+}
+
+} // namespace
+
+class CharacterWindows : public GameFixture {
+protected:
+    // Chooses a menu entry as a player would: Alt and the menu's access key,
+    // then the entry's access key.
+    void choose(Qt::Key menu, Qt::Key entry = Qt::Key_unknown)
+    {
+        if (!window->isActiveWindow()) {  // the player clicks the window first
+            window->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        }
+        QWidget* target = QApplication::focusWidget();
+        QTest::keyClick(target ? target : window.get(), menu, Qt::AltModifier);
+        if (entry == Qt::Key_unknown)
+            return;
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr) << "the menu did not open";
+        QTest::keyClick(popup, entry);
+    }
+
+    // Character > Inventory, finding the item of draw r.
+    frmInventory& openInventory(float r)
+    {
+        random.feed({r});
+        choose(Qt::Key_C, Qt::Key_I);
+        return window->inventoryWindow();
+    }
+
+    // Clicks a row of a list box, selecting it.
+    static void clickRow(QListWidget* list, int row)
+    {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    }
+
+    const QImage& mapImage() const { return window->Map->canvas().image(); }
+};
+
+// Draws that find each item: r below a third, the middle third, the top third.
+constexpr float Sword = 0.1f, Armour = 0.5f, Stone = 0.9f;
+
+TEST_F(CharacterWindows, InventoryLayout)
+{
+    start();
+    frmInventory& inventory = openInventory(Stone);
+    EXPECT_EQ(inventory.windowTitle(), "Inventory");
+    EXPECT_EQ(inventory.size(), QSize(496, 338));
+    EXPECT_EQ(inventory.palette().color(QPalette::Window), QColor(Qt::black));
+
+    expectLabel(inventory.Label1, "LR WEAPON :", {16, 24}, Qt::blue, FontPx::Medium);
+    expectLabel(inventory.lblEquipLR, "Equip", {264, 16}, Qt::red, FontPx::Medium);
+    expectLabel(inventory.Label2, "CR WEAPON :", {16, 56}, Qt::blue, FontPx::Medium);
+    expectLabel(inventory.lblEquipCR, "Equip", {264, 48}, Qt::red, FontPx::Medium);
+    expectLabel(inventory.Label3, "ARMOUR :", {16, 88}, Qt::blue, FontPx::Medium);
+    expectLabel(inventory.lblEquipA, "Equip", {264, 88}, Qt::red, FontPx::Medium);
+    expectLabel(inventory.Label4, "MISC :", {16, 120}, Qt::blue, FontPx::Medium);
+    expectLabel(inventory.Label5, "GOLD :", {16, 152}, Qt::yellow, FontPx::Small);
+    expectLabel(inventory.BCK, "BACK", {216, 272}, Qt::green, FontPx::Large);
+    EXPECT_EQ(inventory.GLD->geometry(), QRect(144, 152, 65, 19));
+
+    const std::pair<ListBox*, QRect> lists[] = {
+        {inventory.LR, {144, 24, 97, 20}},
+        {inventory.CR, {144, 56, 97, 20}},
+        {inventory.ARMOUR, {144, 96, 97, 20}},
+        {inventory.MISC, {144, 128, 97, 20}},
+    };
+    for (const auto& [list, geometry] : lists) {
+        SCOPED_TRACE(list->objectName().toStdString());
+        EXPECT_EQ(list->geometry(), geometry);
+        EXPECT_EQ(list->font().pixelSize(), FontPx::Small);
+        EXPECT_TRUE(list->font().bold());
+    }
+    // Every caption ends before the list or box beside it.
+    EXPECT_LE(inventory.Label1->geometry().right(), 144);
+    EXPECT_LE(inventory.Label2->geometry().right(), 144);
+    EXPECT_LE(inventory.Label5->geometry().right(), 144);
+}
+
+TEST_F(CharacterWindows, EveryOpeningFindsOneItemAndTheRowsPileUp)
+{
+    start();
+    frmInventory& inventory = openInventory(Stone);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(inventory.isVisible());
+    EXPECT_EQ(rows(inventory.MISC), QStringList{"Useless Stone"});
+    EXPECT_TRUE(rows(inventory.CR).isEmpty());
+    EXPECT_TRUE(rows(inventory.ARMOUR).isEmpty());
+    EXPECT_EQ(inventory.GLD->text(), "0");
+
+    for (const float r : {Sword, Armour, Sword, Sword}) {
+        click(inventory.BCK);
+        openInventory(r);
+    }
+    EXPECT_EQ(rows(inventory.CR), QStringList({"Short Sword", "Short Sword", "Short Sword"}));
+    EXPECT_EQ(rows(inventory.ARMOUR), QStringList{"Leather Armour"});
+    EXPECT_EQ(rows(inventory.MISC), QStringList{"Useless Stone"});
+    EXPECT_TRUE(rows(inventory.LR).isEmpty());
+    EXPECT_EQ(game.ItemIndex, 1);
+    EXPECT_EQ(random.pending(), 0u);
+}
+
+TEST_F(CharacterWindows, TheGoldBoxShowsTheGoldAgainAtEveryOpening)
+{
+    start();
+    frmInventory& inventory = openInventory(Stone);
+    QTest::keyClicks(inventory.GLD, "999");
+    click(inventory.BCK);
+    game.Gold = 1234567;
+    openInventory(Stone);
+    EXPECT_EQ(inventory.GLD->text(), "1234567");
+    EXPECT_EQ(game.Gold, 1234567);
+}
+
+TEST_F(CharacterWindows, OneRowListsShowAWholeRowAndScrollOneRowAtATime)
+{
+    start();
+    frmInventory& inventory = openInventory(Armour);
+    // A row too wide for the box is cut off, not given a bar that hides it.
+    const QRect row = inventory.ARMOUR->visualItemRect(inventory.ARMOUR->item(0));
+    EXPECT_LE(row.height(), inventory.ARMOUR->viewport()->height());
+    EXPECT_EQ(inventory.ARMOUR->itemAt(2, 2), inventory.ARMOUR->item(0));
+
+    for (int i = 0; i < 3; ++i) {
+        click(inventory.BCK);
+        openInventory(Sword);
+    }
+    QListWidget* cr = inventory.CR;
+    QApplication::processEvents();  // the list lays out its new rows
+    EXPECT_EQ(cr->verticalScrollBar()->maximum(), 2);  // one position per row
+    clickRow(cr, 0);
+    QTest::keyClick(cr, Qt::Key_Down);
+    EXPECT_EQ(cr->itemAt(2, 2), cr->item(1));
+    QTest::keyClick(cr, Qt::Key_Down);
+    EXPECT_EQ(cr->itemAt(2, 2), cr->item(2));
+    EXPECT_EQ(cr->selectedItems(), QList<QListWidgetItem*>{cr->item(2)});
+}
+
+TEST_F(CharacterWindows, ArmourEquipTakesTheSelectedRowOrNothing)
+{
+    start();
+    const int16_t defense = game.Defense;
+    frmInventory& inventory = openInventory(Armour);
+    click(inventory.lblEquipA);
+    EXPECT_EQ(game.ArmourName, "");
+    clickRow(inventory.ARMOUR, 0);
+    click(inventory.lblEquipA);
+    EXPECT_EQ(game.ArmourName, "Leather Armour");
+    EXPECT_EQ(game.Defense, defense);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(CharacterWindows, CloseRangeEquipDrawsANewAttackPowerAtEveryClick)
+{
+    start();
+    game.Strength = 9;
+    frmInventory& inventory = openInventory(Sword);
+    random.feed({0.0f});
+    click(inventory.lblEquipCR);
+    EXPECT_EQ(game.AttackPower, 5);
+    EXPECT_EQ(game.CRWeaponName, "");  // no row selected yet
+
+    clickRow(inventory.CR, 0);
+    random.feed({LargestBelowOne});
+    click(inventory.lblEquipCR);
+    EXPECT_EQ(game.AttackPower, 2 * 9 + 4);
+    EXPECT_EQ(game.CRWeaponName, "Short Sword");
+    EXPECT_EQ(rows(inventory.CR), QStringList{"Short Sword"});  // equipping keeps the row
+}
+
+TEST_F(CharacterWindows, LongRangeEquipWorksWithTheListEmpty)
+{
+    start();
+    game.Strength = 7;
+    game.Experience = 1500;
+    frmInventory& inventory = openInventory(Stone);
+    ASSERT_EQ(inventory.LR->count(), 0);
+    random.feed({0.5f, 0.5f});
+    click(inventory.lblEquipLR);
+    EXPECT_EQ(game.LRWeaponOn, Truth::True);
+    EXPECT_EQ(game.LRDamage, 4);
+    game.Experience = 2500;
+    click(inventory.lblEquipLR);
+    EXPECT_EQ(game.LRDamage, 6);
+}
+
+TEST_F(CharacterWindows, ARunTimeErrorInAnEquipActionIsReportedAndEndsTheGame)
+{
+    start();
+    game.Strength = 16382;  // 2 x 16382 + 4 does not fit in 16 bits
+    frmInventory& inventory = openInventory(Sword);
+    random.feed({LargestBelowOne});
+    click(inventory.lblEquipCR);
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Run-time error '6':\n\nOverflow"});
+    EXPECT_EQ(dialogs.endStatus, 1);
+}
+
+// Leaving a secondary window, by its BACK label or by its frame.
+struct Leaving {
+    const char* window;
+    Qt::Key menu;
+    Qt::Key entry;
+    const char* back;
+    bool byFrame;
+};
+
+class LeavingAWindow : public CharacterWindows, public ::testing::WithParamInterface<Leaving> {
+};
+
+TEST_P(LeavingAWindow, ShowsTheMapAgainWithTheHeroFromTheFront)
+{
+    const Leaving& leaving = GetParam();
+    start();
+    press(Qt::Key_Up);
+    press(Qt::Key_Down);
+    const QImage front = mapImage();
+    press(Qt::Key_Right);
+    press(Qt::Key_Left);  // the same place, now seen from the side
+    const QImage side = mapImage();
+    ASSERT_NE(side, front);
+
+    random.feed({Stone});
+    choose(leaving.menu, leaving.entry);
+    QWidget* opened = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == leaving.window && top->isVisible())
+            opened = top;
+    ASSERT_NE(opened, nullptr);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(mapImage(), side);  // nothing is drawn while the map is hidden
+
+    if (leaving.byFrame)
+        opened->close();
+    else
+        click(opened->findChild<Label*>(leaving.back));
+    EXPECT_FALSE(opened->isVisible());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(mapImage(), front);
+    EXPECT_EQ(boxes(), "30 52 1");
+    EXPECT_EQ(dialogs.endStatus, -1);
+
+    // The window is kept: the next opening shows the same one again.
+    choose(leaving.menu, leaving.entry);
+    EXPECT_TRUE(opened->isVisible());
+    int windows = 0;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        windows += top->objectName() == leaving.window;
+    EXPECT_EQ(windows, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ByBackOrFrame, LeavingAWindow,
+    ::testing::Values(Leaving{"frmInventory", Qt::Key_C, Qt::Key_I, "BCK", false},
+                      Leaving{"frmInventory", Qt::Key_C, Qt::Key_I, "BCK", true}),
+    [](const auto& info) {
+        return std::string(info.param.window) + (info.param.byFrame ? "ByFrame" : "ByBack");
+    });
