@@ -224,6 +224,109 @@ TEST_F(CharacterWindows, ARunTimeErrorInAnEquipActionIsReportedAndEndsTheGame)
     EXPECT_EQ(dialogs.endStatus, 1);
 }
 
+TEST_F(CharacterWindows, StatsShowTheHeroAndAreWrittenAfreshAtEveryOpening)
+{
+    start();
+    choose(Qt::Key_C, Qt::Key_S);
+    frmStats& stats = window->statsWindow();
+    EXPECT_TRUE(stats.isVisible());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(stats.lblName->text(), "Hero");
+    EXPECT_EQ(stats.lblLevel->text(), "1");
+    EXPECT_EQ(stats.lblExperience->text(), "0");
+    EXPECT_EQ(stats.lblToNextLevel->text(), "200");
+    EXPECT_EQ(stats.lblMHP->text(), QString::number(game.MaxHP));
+    EXPECT_EQ(stats.lblCHP->text(), stats.lblMHP->text());
+    EXPECT_EQ(stats.lblStrength->text(), QString::number(game.Strength));
+    EXPECT_EQ(stats.lblDefense->text(), QString::number(game.Defense));
+    click(stats.lblBACK);
+
+    // After a level-up: the threshold itself, not what is still missing.
+    game.Experience = 250;
+    game.Level = 2;
+    game.NextLevelExp = 517;
+    game.MaxHP = 31;
+    game.CurHP = 7;
+    game.Strength = 11;
+    game.Defense = -4;
+    choose(Qt::Key_C, Qt::Key_S);
+    EXPECT_EQ(stats.lblExperience->text(), "250");
+    EXPECT_EQ(stats.lblLevel->text(), "2");
+    EXPECT_EQ(stats.lblToNextLevel->text(), "517");
+    EXPECT_EQ(stats.lblMHP->text(), "31");
+    EXPECT_EQ(stats.lblCHP->text(), "7");
+    EXPECT_EQ(stats.lblStrength->text(), "11");
+    EXPECT_EQ(stats.lblDefense->text(), "-4");
+    // A value label grows with its text.
+    game.Experience = 2147483647;
+    click(stats.lblBACK);
+    choose(Qt::Key_C, Qt::Key_S);
+    EXPECT_GE(stats.lblExperience->width(),
+              QFontMetrics(stats.lblExperience->font()).horizontalAdvance("2147483647"));
+}
+
+TEST_F(CharacterWindows, StatsShowAnyNameExactly)
+{
+    start();
+    frmStats& stats = window->statsWindow();
+    for (const char* name : {"", "  Sir  Wade ", "Zoë Ångström 勇者", "<b>Tom</b> & Jerry"}) {
+        game.PlayerName = name;
+        choose(Qt::Key_C, Qt::Key_S);
+        EXPECT_EQ(stats.lblName->text(), QString::fromUtf8(name));
+        // Shown as typed: no markup is interpreted, so the label is as wide as the text.
+        EXPECT_GE(stats.lblName->width(),
+                  QFontMetrics(stats.lblName->font()).horizontalAdvance(QString::fromUtf8(name)));
+        click(stats.lblBACK);
+    }
+}
+
+TEST_F(CharacterWindows, StatsPortraitIsTheFrontPictureClippedToItsBox)
+{
+    start();
+    press(Qt::Key_Right);  // the map now shows the hero from the side
+    choose(Qt::Key_C, Qt::Key_S);
+    const frmStats& stats = window->statsWindow();
+    EXPECT_EQ(stats.charpic->geometry(), QRect(16, 16, 57, 57));
+    const QImage& portrait = stats.charpic->canvas().image();
+    ASSERT_EQ(portrait.size(), QSize(57, 57));
+    // HD is 42 x 58: its top 57 rows unscaled at the left, black beside them.
+    EXPECT_EQ(portrait.copy(0, 0, 42, 57), window->HD().picture().copy(0, 0, 42, 57));
+    QImage black(15, 57, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    EXPECT_EQ(portrait.copy(42, 0, 15, 57), black);
+}
+
+TEST_F(CharacterWindows, StatsLayout)
+{
+    start();
+    choose(Qt::Key_C, Qt::Key_S);
+    const frmStats& s = window->statsWindow();
+    EXPECT_EQ(s.windowTitle(), "Stats");
+    EXPECT_EQ(s.size(), QSize(462, 412));
+    const int px = FontPx::Large;
+    expectLabel(s.Label1, "NAME : ", {8, 88}, Qt::blue, px);
+    expectLabel(s.label3, "MAX HEALTH :", {8, 120}, Qt::blue, px);
+    expectLabel(s.Label2, "CURRENT HEALTH :", {8, 152}, Qt::blue, px);
+    expectLabel(s.Label4, "STRENGTH :", {8, 184}, Qt::blue, px);
+    expectLabel(s.Label5, "DEFENSE :", {8, 216}, Qt::blue, px);
+    expectLabel(s.Label6, "LEVEL :", {8, 248}, Qt::blue, px);
+    expectLabel(s.Label7, "EXPERIENCE :", {8, 280}, Qt::blue, px);
+    expectLabel(s.Label8, "TO NEXT LEVEL :", {8, 312}, Qt::blue, px);
+    expectLabel(s.lblBACK, "BACK", {192, 368}, Qt::green, FontPx::Huge);
+    // Each value stands to the right of its caption, in the caption's row.
+    const std::pair<const Label*, const Label*> pairs[] = {
+        {s.Label1, s.lblName}, {s.label3, s.lblMHP}, {s.Label2, s.lblCHP},
+        {s.Label4, s.lblStrength}, {s.Label5, s.lblDefense}, {s.Label6, s.lblLevel},
+        {s.Label7, s.lblExperience}, {s.Label8, s.lblToNextLevel},
+    };
+    for (const auto& [caption, value] : pairs) {
+        EXPECT_LE(caption->geometry().right(), value->x()) << value->objectName().toStdString();
+        EXPECT_EQ(caption->y(), value->y());
+    }
+    EXPECT_EQ(s.lblName->palette().color(QPalette::WindowText), QColor(Qt::blue));
+    EXPECT_EQ(s.lblLevel->palette().color(QPalette::WindowText), QColor(Qt::red));
+}
+
 // Leaving a secondary window, by its BACK label or by its frame.
 struct Leaving {
     const char* window;
@@ -280,7 +383,9 @@ TEST_P(LeavingAWindow, ShowsTheMapAgainWithTheHeroFromTheFront)
 INSTANTIATE_TEST_SUITE_P(
     ByBackOrFrame, LeavingAWindow,
     ::testing::Values(Leaving{"frmInventory", Qt::Key_C, Qt::Key_I, "BCK", false},
-                      Leaving{"frmInventory", Qt::Key_C, Qt::Key_I, "BCK", true}),
+                      Leaving{"frmInventory", Qt::Key_C, Qt::Key_I, "BCK", true},
+                      Leaving{"frmStats", Qt::Key_C, Qt::Key_S, "lblBACK", false},
+                      Leaving{"frmStats", Qt::Key_C, Qt::Key_S, "lblBACK", true}),
     [](const auto& info) {
         return std::string(info.param.window) + (info.param.byFrame ? "ByFrame" : "ByBack");
     });

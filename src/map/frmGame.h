@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "character/frmInventory.h"
+#include "character/frmStats.h"
 #include "map/DrawHero.h"
 #include "map/Movement.h"
 #include "platform/Services.h"
@@ -81,12 +82,15 @@ private:
 
     // The Character menu and the windows it opens (GameMenu.cpp).
 public:
-    // The window is created hidden the first time it is needed, then kept.
+    // Each window is created hidden the first time it is needed, then kept.
     frmInventory& inventoryWindow();
+    frmStats& statsWindow();
 
 private:
     void connectMenus();
+    void mnuStats_Click();
     void mnuinventory_Click();
 
     std::unique_ptr<frmInventory> inventory_;
+    std::unique_ptr<frmStats> stats_;
 };

@@ -37,6 +37,7 @@ Label::Label(QWidget* parent, const char* name, const QString& caption, QPoint p
     palette.setColor(QPalette::WindowText, colour);
     setPalette(palette);
     makeBlack(this);
+    setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     move(position);
     setCaption(caption);

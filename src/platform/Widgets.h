@@ -22,7 +22,7 @@ inline constexpr int Huge = 24;    // 18 pt
 }
 
 // A label of bold text on black that sizes itself to its caption and reports
-// clicks.
+// clicks. The caption is shown as plain text, exactly as given.
 class Label : public QLabel {
     Q_OBJECT
 public:
