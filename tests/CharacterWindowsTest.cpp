@@ -5,6 +5,20 @@
 
 namespace {
 
+// Every value of the game state and the item table, for before-and-after comparisons.
+auto values(const Game& g)
+{
+    std::vector<Item> items;
+    for (int i = 0; i < Table<Item>::Size; ++i)
+        items.push_back(g.Items[i]);
+    return std::make_tuple(g.PlayerName, g.LRWeaponOn, g.LRDamage, g.AttackPower, g.CRWeaponName,
+                           g.ArmourName, g.PlayerX, g.PlayerY, g.SpriteHeight, g.SpriteWidth,
+                           g.MaxHP, g.CurHP, g.Strength, g.Defense, g.MapNo, g.EncountersOn,
+                           g.Experience, g.Level, g.NextLevelExp, g.Gold, g.StepCount,
+                           g.LastDamage, g.MonsterIndex, g.ItemIndex, g.MissRoll, g.HitRoll,
+                           g.PlayerMsg, g.MonsterMsg, items);
+}
+
 // The rows of a list box, top to bottom.
 QStringList rows(const QListWidget* list)
 {
@@ -32,7 +46,7 @@ void expectLabel(const Label* label, const char* caption, QPoint at, QColor colo
 class CharacterWindows : public GameFixture {
 protected:
     // Chooses a menu entry as a player would: Alt and the menu's access key,
-    // then the entry's access key.
+    // then the entry's access key. The About menu acts at once.
     void choose(Qt::Key menu, Qt::Key entry = Qt::Key_unknown)
     {
         if (!window->isActiveWindow()) {  // the player clicks the window first
@@ -327,6 +341,70 @@ TEST_F(CharacterWindows, StatsLayout)
     EXPECT_EQ(s.lblLevel->palette().color(QPalette::WindowText), QColor(Qt::red));
 }
 
+TEST_F(CharacterWindows, AboutShowsTheCredits)
+{
+    start();
+    choose(Qt::Key_A);
+    const frmAbout& a = window->aboutWindow();
+    EXPECT_TRUE(a.isVisible());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(a.windowTitle(), "ABOUT");
+    EXPECT_EQ(a.size(), QSize(418, 335));
+    const int px = FontPx::Medium;
+    expectLabel(a.Label1, "MIREWALK - BY KORVANDEL!!", {16, 8}, Qt::red, FontPx::Large);
+    expectLabel(a.Label2, "CRAPPY 2 MINUTE MSPAINT DRAWINGS -", {16, 48}, Qt::blue, px);
+    expectLabel(a.Label3, "BY KORVANDEL!!", {16, 72}, Qt::red, px);
+    expectLabel(a.Label4, "GREAT MONSTER IDEAS -", {16, 112}, Qt::green, px);
+    expectLabel(a.Label5, "By Pellamund and Odrisk!!!", {16, 136}, Qt::red, px);
+    expectLabel(a.Label6, "PLOT IDEA IN THE MAKING -", {16, 176}, Qt::yellow, px);
+    expectLabel(a.Label7, "BY BRISKEL!!!!", {16, 200}, Qt::red, px);
+    expectLabel(a.lblBack, "BACK", {168, 272}, Qt::blue, FontPx::Huge);
+    EXPECT_LE(a.Label2->geometry().right(), 418);  // the widest line fits the window
+}
+
+TEST_F(CharacterWindows, SaveAndLoadOnlySayTheyAreNotImplemented)
+{
+    start();
+    press(Qt::Key_Right);
+    const auto before = values(game);
+    const QImage map = mapImage();
+    const std::size_t draws = random.draws();
+
+    choose(Qt::Key_G, Qt::Key_S);
+    choose(Qt::Key_G, Qt::Key_L);
+    EXPECT_EQ(dialogs.messages,
+              std::vector<std::string>({"Not implemented yet", "Not implemented yet"}));
+    EXPECT_EQ(values(game), before);
+    EXPECT_EQ(mapImage(), map);
+    EXPECT_EQ(random.draws(), draws);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(dialogs.endStatus, -1);
+}
+
+TEST_F(CharacterWindows, ExitEndsTheGameOnlyAfterItsBoxEvenWithHiddenWindows)
+{
+    start();
+    click(openInventory(Stone).BCK);
+    choose(Qt::Key_C, Qt::Key_S);
+    click(window->statsWindow().lblBACK);
+    choose(Qt::Key_A);
+    click(window->aboutWindow().lblBack);
+
+    int statusWhileOpen = 0;
+    dialogs.onMessage = [&](const std::string&) { statusWhileOpen = dialogs.endStatus; };
+    choose(Qt::Key_G, Qt::Key_E);
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Thank you for playing!"});
+    EXPECT_EQ(statusWhileOpen, -1);
+    EXPECT_EQ(dialogs.endStatus, 0);
+
+    // Nothing runs after the end: the inventory finds nothing more.
+    const std::size_t draws = random.draws();
+    choose(Qt::Key_C, Qt::Key_I);
+    EXPECT_EQ(random.draws(), draws);
+    EXPECT_FALSE(window->inventoryWindow().isVisible());
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
 // Leaving a secondary window, by its BACK label or by its frame.
 struct Leaving {
     const char* window;
@@ -385,7 +463,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Leaving{"frmInventory", Qt::Key_C, Qt::Key_I, "BCK", false},
                       Leaving{"frmInventory", Qt::Key_C, Qt::Key_I, "BCK", true},
                       Leaving{"frmStats", Qt::Key_C, Qt::Key_S, "lblBACK", false},
-                      Leaving{"frmStats", Qt::Key_C, Qt::Key_S, "lblBACK", true}),
+                      Leaving{"frmStats", Qt::Key_C, Qt::Key_S, "lblBACK", true},
+                      Leaving{"frmAbout", Qt::Key_A, Qt::Key_unknown, "lblBack", false},
+                      Leaving{"frmAbout", Qt::Key_A, Qt::Key_unknown, "lblBack", true}),
     [](const auto& info) {
         return std::string(info.param.window) + (info.param.byFrame ? "ByFrame" : "ByBack");
     });

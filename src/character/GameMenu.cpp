@@ -1,8 +1,11 @@
-// The main window's Character menu and the windows it opens.
+// The main window's Game, Character and About menus and the windows they open.
 
 #include "map/frmGame.h"
+#include "platform/Dialogs.h"
 
 namespace {
+
+const std::string NotImplemented = "Not implemented yet";
 
 // A secondary window of main, created hidden the first time it is needed.
 template <typename Window>
@@ -17,12 +20,38 @@ Window& lazily(std::unique_ptr<Window>& window, frmGame& main)
 
 frmInventory& frmGame::inventoryWindow() { return lazily(inventory_, *this); }
 frmStats& frmGame::statsWindow() { return lazily(stats_, *this); }
+frmAbout& frmGame::aboutWindow() { return lazily(about_, *this); }
 
 // Each menu entry runs its handler when chosen.
 void frmGame::connectMenus()
 {
+    connect(mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
+    connect(mnuLoad, &QAction::triggered, this, [this] { mnuLoad_Click(); });
+    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(mnuStats, &QAction::triggered, this, [this] { mnuStats_Click(); });
     connect(mnuinventory, &QAction::triggered, this, [this] { mnuinventory_Click(); });
+    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+}
+
+// There are no saved games: saving only says so.
+void frmGame::mnuSave_Click()
+{
+    handle([this] { services_.dialogs.message(NotImplemented); });
+}
+
+// There are no saved games: loading only says so.
+void frmGame::mnuLoad_Click()
+{
+    handle([this] { services_.dialogs.message(NotImplemented); });
+}
+
+// Thanks the player, then ends the program once the box is closed.
+void frmGame::mnuExit_Click()
+{
+    handle([this] {
+        services_.dialogs.message("Thank you for playing!");
+        endProgram(0);
+    });
 }
 
 // Shows the hero's statistics in place of the map.
@@ -43,4 +72,10 @@ void frmGame::mnuinventory_Click()
         openWindow(inventory);
         inventory.findItem();
     });
+}
+
+// Shows the credits in place of the map.
+void frmGame::mnuAbout_Click()
+{
+    handle([this] { openWindow(aboutWindow()); });
 }

@@ -31,8 +31,10 @@ public:
     Label* BCK;
 
 private:
+    // The clicks of the three Equip labels: each runs its Equip action.
     void lblEquipA_Click();
     void lblEquipCR_Click();
     void lblEquipLR_Click();
+    // The list box that shows a list's rows.
     ListBox* listBox(ItemList list) const;
 };
