@@ -9,4 +9,6 @@ struct Item {
     std::string Name;                 // the text filed into the inventory lists
     std::string Kind;                 // "Weapon", "Armour" or empty
     Truth Equippable = Truth::False;  // False files the item under MISC
+
+    bool operator==(const Item&) const = default;
 };

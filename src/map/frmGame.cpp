@@ -73,6 +73,7 @@ frmGame::frmGame(Game& game, Services& services)
     Map->setFocus(Qt::OtherFocusReason);
 
     buildMenus();
+    connectMenus();
     handle([this] { Form_Load(); });
 }
 

@@ -5,6 +5,9 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "character/frmAbout.h"
+#include "character/frmInventory.h"
+#include "character/frmStats.h"
 #include "map/DrawHero.h"
 #include "map/Movement.h"
 #include "platform/Services.h"
@@ -84,4 +87,24 @@ private:
     Canvas LRmask_;
     Canvas EnemyL_;
     std::unique_ptr<Battle> battle_;
+
+    // The Game, Character and About menus and the windows they open (GameMenu.cpp).
+public:
+    // Each window is created hidden the first time it is needed, then kept.
+    frmInventory& inventoryWindow();
+    frmStats& statsWindow();
+    frmAbout& aboutWindow();
+
+private:
+    void connectMenus();
+    void mnuSave_Click();
+    void mnuLoad_Click();
+    void mnuExit_Click();
+    void mnuStats_Click();
+    void mnuinventory_Click();
+    void mnuAbout_Click();
+
+    std::unique_ptr<frmInventory> inventory_;
+    std::unique_ptr<frmStats> stats_;
+    std::unique_ptr<frmAbout> about_;
 };

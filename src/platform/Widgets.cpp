@@ -38,6 +38,7 @@ Label::Label(QWidget* parent, const char* name, const QString& caption, QPoint p
     palette.setColor(QPalette::WindowText, colour);
     setPalette(palette);
     makeBlack(this);
+    setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     move(position);
     setCaption(caption);
@@ -88,6 +89,25 @@ void installAccessibility()
 }
 
 } // namespace
+
+ListBox::ListBox(QWidget* parent, const char* name, QRect geometry, int pixelSize)
+    : QListWidget(parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setGeometry(geometry);
+    setFont(labelFont(pixelSize));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    // A bar across a one-row box would leave no room for the row.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideNone);
+}
+
+QString ListBox::selectedText() const
+{
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
 
 PictureView::PictureView(QWidget* parent, const char* name, QRect geometry, bool takesKeys)
     : QWidget(parent), canvas_(geometry.size())

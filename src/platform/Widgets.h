@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QWidget>
 
 #include "Canvas.h"
@@ -21,7 +22,7 @@ inline constexpr int Huge = 24;    // 18 pt
 }
 
 // A label of bold text on black that sizes itself to its caption and reports
-// clicks.
+// clicks. The caption is shown as plain text, exactly as given.
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -44,6 +45,15 @@ class TextBox : public QLineEdit {
 public:
     TextBox(QWidget* parent, const char* name, QRect geometry);
     void setNumber(long long number) { setText(QString::number(number)); }
+};
+
+// A list box of bold text rows that the player can select. Rows are cut off
+// at its right edge; it scrolls up and down one row at a time.
+class ListBox : public QListWidget {
+public:
+    ListBox(QWidget* parent, const char* name, QRect geometry, int pixelSize);
+    // The text of the selected row, or empty text when no row is selected.
+    QString selectedText() const;
 };
 
 // A picture view: shows its canvas unscaled at its top-left corner. When it

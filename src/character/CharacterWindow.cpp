@@ -1,0 +1,22 @@
+#include "CharacterWindow.h"
+
+#include "map/frmGame.h"
+#include "platform/Guard.h"
+
+CharacterWindow::CharacterWindow(frmGame& main, const char* name, const QString& caption,
+                                 QSize clientSize)
+    : GameWindow(name, caption, clientSize), main_(main)
+{
+}
+
+void CharacterWindow::leaveBy(Label* back)
+{
+    const auto leave = [this] { handle([this] { main_.returnToMap(*this); }); };
+    connect(back, &Label::clicked, this, leave);
+    connect(this, &GameWindow::frameClosed, this, leave);
+}
+
+void CharacterWindow::handle(const std::function<void()>& handler)
+{
+    guarded(main_.services().dialogs, handler);
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The base of the windows that the map's Character and About menus open.
+
+#include <functional>
+
+#include "platform/Widgets.h"
+
+class frmGame;
+
+// A window shown while the map is hidden. Its BACK label and the close
+// control of its frame both hide it, show the map again and draw the hero
+// from the front.
+class CharacterWindow : public GameWindow {
+public:
+    CharacterWindow(frmGame& main, const char* name, const QString& caption, QSize clientSize);
+
+protected:
+    // Makes back the label that leaves the window.
+    void leaveBy(Label* back);
+    // Runs an event handler of the window behind the guard for run-time errors.
+    void handle(const std::function<void()>& handler);
+
+    frmGame& main_;
+};

@@ -1,0 +1,19 @@
+#pragma once
+// The credits window and its BACK to the map.
+
+#include "character/CharacterWindow.h"
+
+class frmAbout : public CharacterWindow {
+public:
+    // Builds the window, hidden.
+    explicit frmAbout(frmGame& main);
+
+    Label* Label1;
+    Label* Label2;
+    Label* Label3;
+    Label* Label4;
+    Label* Label5;
+    Label* Label6;
+    Label* Label7;
+    Label* lblBack;
+};

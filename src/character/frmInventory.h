@@ -1,0 +1,40 @@
+#pragma once
+// The inventory window: the four lists of what the hero has found, the gold,
+// the three Equip actions and BACK to the map.
+
+#include "character/CharacterWindow.h"
+#include "character/Inventory.h"
+
+class frmInventory : public CharacterWindow {
+public:
+    // Builds the window, hidden, with empty lists.
+    explicit frmInventory(frmGame& main);
+
+    // What every opening does once the window is shown: finds one item, files
+    // it into its list and shows the gold. The rows pile up from one opening
+    // to the next.
+    void findItem();
+
+    Label* Label1;
+    ListBox* LR;
+    Label* lblEquipLR;
+    Label* Label2;
+    ListBox* CR;
+    Label* lblEquipCR;
+    Label* Label3;
+    ListBox* ARMOUR;
+    Label* lblEquipA;
+    Label* Label4;
+    ListBox* MISC;
+    Label* Label5;
+    TextBox* GLD;
+    Label* BCK;
+
+private:
+    // The clicks of the three Equip labels: each runs its Equip action.
+    void lblEquipA_Click();
+    void lblEquipCR_Click();
+    void lblEquipLR_Click();
+    // The list box that shows a list's rows.
+    ListBox* listBox(ItemList list) const;
+};

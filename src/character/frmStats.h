@@ -1,0 +1,34 @@
+#pragma once
+// The statistics window: the hero's portrait, name and numbers, and BACK to
+// the map.
+
+#include "character/CharacterWindow.h"
+
+class frmStats : public CharacterWindow {
+public:
+    // Builds the window, hidden, with the value labels empty.
+    explicit frmStats(frmGame& main);
+
+    // What every opening does once the window is shown: puts the hero's
+    // front picture into charpic and writes every value afresh.
+    void showHero();
+
+    PictureView* charpic;
+    Label* Label1;
+    Label* lblName;
+    Label* label3;
+    Label* lblMHP;
+    Label* Label2;
+    Label* lblCHP;
+    Label* Label4;
+    Label* lblStrength;
+    Label* Label5;
+    Label* lblDefense;
+    Label* Label6;
+    Label* lblLevel;
+    Label* Label7;
+    Label* lblExperience;
+    Label* Label8;
+    Label* lblToNextLevel;
+    Label* lblBACK;
+};

@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "character/Inventory.h"
+
+namespace {
+
+const Item ShortSword{"Short Sword", "Weapon", Truth::True};
+const Item LeatherArmour{"Leather Armour", "Armour", Truth::True};
+const Item UselessStone{"Useless Stone", "", Truth::False};
+
+// The run-time error number an action raises, 0 when it raises none.
+int errorNumber(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const RuntimeError& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+// A hero as a new game leaves it, with the given strength and experience.
+Game hero(int16_t strength, int32_t experience = 0)
+{
+    Game game;
+    game.Strength = strength;
+    game.AttackPower = strength;
+    game.Defense = 3;
+    game.Experience = experience;
+    return game;
+}
+
+} // namespace
+
+TEST(RollItem, EachThirdOfTheDrawsWritesItsOwnEntryAndNoOther)
+{
+    const struct {
+        float r;
+        int index;
+        Item item;
+    } cases[] = {
+        {0.0f, 1, ShortSword},
+        {0.3333333f, 1, ShortSword},  // just below a third
+        {0.3333334f, 2, LeatherArmour},
+        {0.6666666f, 2, LeatherArmour},
+        {0.6666667f, 3, UselessStone},
+        {LargestBelowOne, 3, UselessStone},
+    };
+    for (const auto& c : cases) {
+        Game game;
+        Random random;
+        random.feed({c.r});
+        RollItem(game, random);
+        EXPECT_EQ(random.draws(), 1u);
+        EXPECT_EQ(game.ItemIndex, c.index) << "r = " << c.r;
+        for (int i = 0; i < Table<Item>::Size; ++i)
+            EXPECT_EQ(game.Items[i], i == c.index ? c.item : Item{}) << "entry " << i;
+    }
+}
+
+TEST(RollItem, RepeatedFindsNeverGrowTheTableBeyondTheThreeEntries)
+{
+    Game game;
+    Random random;
+    random.feed({0.9f, 0.1f, 0.5f});
+    for (int i = 0; i < 3; ++i)
+        RollItem(game, random);
+    const Game afterEachOnce = game;
+
+    int found[4] = {};
+    for (int i = 0; i < 3000; ++i) {
+        RollItem(game, random);
+        ++found[game.ItemIndex];
+    }
+    for (int i = 0; i < Table<Item>::Size; ++i)
+        EXPECT_EQ(game.Items[i], afterEachOnce.Items[i]) << "entry " << i;
+    EXPECT_EQ(game.Items[0], Item{});
+    EXPECT_EQ(game.Items[4], Item{});
+    for (int index = 1; index <= 3; ++index)
+        EXPECT_NEAR(found[index], 1000, 100) << "item " << index;
+}
+
+TEST(Filing, EachItemLandsInOneListAndTheTestsAreIndependentAndExact)
+{
+    using L = std::vector<ItemList>;
+    EXPECT_EQ(listsFor(ShortSword), L{ItemList::CR});
+    EXPECT_EQ(listsFor(LeatherArmour), L{ItemList::ARMOUR});
+    EXPECT_EQ(listsFor(UselessStone), L{ItemList::MISC});
+    // Unequippable armour or weapons would go to two lists, MISC first.
+    EXPECT_EQ(listsFor({"Torn Cloak", "Armour", Truth::False}), (L{ItemList::MISC, ItemList::ARMOUR}));
+    EXPECT_EQ(listsFor({"Rusty Sword", "Weapon", Truth::False}), (L{ItemList::MISC, ItemList::CR}));
+    // Kinds compare exactly: nothing files these.
+    EXPECT_EQ(listsFor({"Stick", "weapon", Truth::True}), L{});
+    EXPECT_EQ(listsFor({"Cloak", "Armour ", Truth::True}), L{});
+    EXPECT_EQ(listsFor(Item{}), L{ItemList::MISC});  // an empty entry is not equippable
+}
+
+TEST(Equip, ArmourTakesTheSelectedRowOrEmptyTextAndChangesNoNumber)
+{
+    Game game = hero(7);
+    Random random;
+    equipArmour(game, "Leather Armour");
+    EXPECT_EQ(game.ArmourName, "Leather Armour");
+    EXPECT_EQ(game.Defense, 3);
+    EXPECT_EQ(game.AttackPower, 7);
+    equipArmour(game, "");
+    EXPECT_EQ(game.ArmourName, "");
+    EXPECT_EQ(random.draws(), 0u);
+}
+
+TEST(Equip, CloseRangeGivesFiveToTwiceStrengthPlusFour)
+{
+    const struct {
+        int16_t strength;
+        float r;
+        int16_t attack;
+    } cases[] = {
+        {7, 0.0f, 5},
+        {7, 0.5f, 12},              // floor(14 * 0.5) + 5
+        {7, LargestBelowOne, 18},   // 2 * 7 + 4: the product must not round up to 14
+        {3, LargestBelowOne, 10},
+        {12, 0.25f, 11},
+        {5, 0.7f, 11},              // 10 x 0.7f is just below 7, though a float product rounds to 7
+        {16381, LargestBelowOne, 32766},
+    };
+    for (const auto& c : cases) {
+        Game game = hero(c.strength);
+        Random random;
+        random.feed({c.r});
+        equipCloseRange(game, random, "Short Sword");
+        EXPECT_EQ(game.AttackPower, c.attack) << "Strength " << c.strength << ", r " << c.r;
+        EXPECT_EQ(game.CRWeaponName, "Short Sword");
+        EXPECT_EQ(random.draws(), 1u);
+    }
+}
+
+TEST(Equip, CloseRangeDrawsAfreshAtEveryClickAndTakesAnEmptySelection)
+{
+    Game game = hero(10);
+    Random random;
+    random.feed({0.99f, 0.1f});
+    equipCloseRange(game, random, "Short Sword");
+    EXPECT_EQ(game.AttackPower, 24);
+    equipCloseRange(game, random, "");
+    EXPECT_EQ(game.AttackPower, 7);
+    EXPECT_EQ(game.CRWeaponName, "");
+}
+
+TEST(Equip, LongRangeDamageFromStrengthAndExperienceRoundsHalvesToEven)
+{
+    const struct {
+        int16_t strength;
+        int32_t experience;
+        float r;
+        int16_t damage;
+    } cases[] = {
+        {7, 0, 0.5f, 3},     // floor(3.5)
+        {7, 1500, 0.5f, 4},  // 3 + 1.5 = 4.5 goes to 4
+        {7, 2500, 0.5f, 6},  // 3 + 2.5 = 5.5 goes to 6
+        {7, 0, LargestBelowOne, 6},  // floor stays below Strength
+        {1, 0, LargestBelowOne, 0},
+        {1, 500, 0.9f, 0},   // 0.5 goes to 0
+        {1, 1500, 0.9f, 2},
+        {1, 2499, 0.9f, 2},
+        {12, 1501, 0.0f, 2},
+        {10, 0, 0.7f, 6},    // 10 x 0.7f is just below 7, though a float product rounds to 7
+        {12, 32'766'500, 0.0f, 32766},  // the largest damage still rounded, to even
+    };
+    for (const auto& c : cases) {
+        Game game = hero(c.strength, c.experience);
+        Random random;
+        random.feed({c.r});
+        equipLongRange(game, random);
+        EXPECT_EQ(game.LRDamage, c.damage)
+            << "Strength " << c.strength << ", Experience " << c.experience << ", r " << c.r;
+        EXPECT_EQ(game.LRWeaponOn, Truth::True);
+        EXPECT_EQ(random.draws(), 1u);
+    }
+}
+
+TEST(Equip, LongRangeDamageBeyondSixteenBitsStopsAt32767WithoutError)
+{
+    // 32767.5 would round to 32768; the others lie far beyond.
+    for (const int32_t experience : {32'767'500, 32'770'000, std::numeric_limits<int32_t>::max()}) {
+        Game game = hero(12, experience);
+        Random random;
+        random.feed({0.0f});
+        EXPECT_EQ(errorNumber([&] { equipLongRange(game, random); }), 0) << experience;
+        EXPECT_EQ(game.LRDamage, 32767) << experience;
+    }
+}
+
+TEST(Equip, ASecondLongRangeEquipReplacesTheFirstDamage)
+{
+    Game game = hero(10, 0);
+    Random random;
+    random.feed({0.95f, 0.15f});
+    equipLongRange(game, random);
+    EXPECT_EQ(game.LRDamage, 9);
+    equipLongRange(game, random);
+    EXPECT_EQ(game.LRDamage, 1);
+    EXPECT_EQ(game.LRWeaponOn, Truth::True);
+}
