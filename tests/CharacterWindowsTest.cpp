@@ -31,23 +31,6 @@ void expectLabel(const Label* label, const char* caption, QPoint at, QColor colo
 
 class CharacterWindows : public GameFixture {
 protected:
-    // Chooses a menu entry as a player would: Alt and the menu's access key,
-    // then the entry's access key. The About menu acts at once.
-    void choose(Qt::Key menu, Qt::Key entry = Qt::Key_unknown)
-    {
-        if (!window->isActiveWindow()) {  // the player clicks the window first
-            window->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        }
-        QWidget* target = QApplication::focusWidget();
-        QTest::keyClick(target ? target : window.get(), menu, Qt::AltModifier);
-        if (entry == Qt::Key_unknown)
-            return;
-        QWidget* popup = QApplication::activePopupWidget();
-        ASSERT_NE(popup, nullptr) << "the menu did not open";
-        QTest::keyClick(popup, entry);
-    }
-
     // Character > Inventory, finding the item of draw r.
     frmInventory& openInventory(float r)
     {

@@ -14,17 +14,6 @@
 
 namespace {
 
-// Chooses a menu entry as a player would: Alt and the menu's access key, then
-// the entry's access key.
-void choose(frmGame& window, Qt::Key menu, Qt::Key entry)
-{
-    QApplication::setActiveWindow(&window);
-    QTest::keyClick(QApplication::focusWidget(), menu, Qt::AltModifier);
-    QWidget* popup = QApplication::activePopupWidget();
-    ASSERT_NE(popup, nullptr) << "the menu did not open";
-    QTest::keyClick(popup, entry);
-}
-
 // Sends one key press of a held key, as the keyboard's auto-repeat does.
 void repeatKey(QWidget* target, Qt::Key key)
 {
@@ -52,7 +41,7 @@ TEST_P(HostileName, IsKeptAsTypedAndShownInTheStats)
     EXPECT_EQ(random.draws(), 3u);  // the name changes none of the rolls
     EXPECT_EQ(boxes(), "30 52 1");
 
-    choose(*window, Qt::Key_C, Qt::Key_S);
+    choose(Qt::Key_C, Qt::Key_S);
     const frmStats& stats = window->statsWindow();
     ASSERT_TRUE(stats.isVisible());
     const QString shown = QString::fromStdString(GetParam().text);
@@ -350,7 +339,7 @@ TEST_F(LateClick, AfterRunningAwayNeitherFightsNorShowsTheMapOverAnotherWindow)
     walkIntoBattle(5);
     click(battle().lblRUN);
     random.feed({0.9f});
-    choose(*window, Qt::Key_C, Qt::Key_I);
+    choose(Qt::Key_C, Qt::Key_I);
     ASSERT_TRUE(window->inventoryWindow().isVisible());
     const auto before = stateOf(game);
     const std::size_t messages = dialogs.messages.size();

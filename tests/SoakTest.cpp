@@ -148,23 +148,21 @@ protected:
         const bool byMouse = pick(2) == 1;
         note((byMouse ? "mouse menu " : "key menu ") + entry.action->text().toStdString());
         activate(window.get());
-        QMenuBar* bar = window->menuBar();
-        QAction* barEntry = entry.key == Qt::Key_unknown
-            ? entry.action
-            : static_cast<QMenu*>(entry.action->parent())->menuAction();
-        if (byMouse)
-            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(barEntry).center());
-        else
-            QTest::keyClick(QApplication::focusWidget(), entry.menu, Qt::AltModifier);
-        if (entry.key == Qt::Key_unknown)
+        if (!byMouse) {
+            choose(entry.menu, entry.key);
             return;
+        }
+        QMenuBar* bar = window->menuBar();
+        if (entry.key == Qt::Key_unknown) {  // About acts at once
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(entry.action).center());
+            return;
+        }
+        QAction* menu = static_cast<QMenu*>(entry.action->parent())->menuAction();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu).center());
         auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         ASSERT_NE(popup, nullptr) << "the menu of " << entry.action->text().toStdString()
                                   << " did not open";
-        if (byMouse)
-            QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(entry.action).center());
-        else
-            QTest::keyClick(popup, entry.key);
+        QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(entry.action).center());
     }
 
     void actOnMap()
