@@ -109,6 +109,9 @@ ListBox::ListBox(QWidget* parent, const char* name, QRect geometry, int pixelSiz
     // A bar across a one-row box would leave no room for the row.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTextElideMode(Qt::ElideNone);
+    // Every row has the same font and height: the list measures one row, not
+    // all of them, so a list of thousands of rows grows as fast as a short one.
+    setUniformItemSizes(true);
 }
 
 QString ListBox::selectedText() const

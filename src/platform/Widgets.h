@@ -51,7 +51,8 @@ public:
 };
 
 // A list box of bold text rows that the player can select. Rows are cut off
-// at its right edge; it scrolls up and down one row at a time.
+// at its right edge; it scrolls up and down one row at a time. All rows are
+// as high and as wide as the first.
 class ListBox : public QListWidget {
 public:
     ListBox(QWidget* parent, const char* name, QRect geometry, int pixelSize);
