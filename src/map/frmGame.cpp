@@ -1,6 +1,7 @@
 #include "frmGame.h"
 
 #include <QCloseEvent>
+#include <QHash>
 #include <QLayout>
 #include <QMenuBar>
 
@@ -15,11 +16,15 @@
 
 namespace {
 
-// A picture built into the program.
+// A picture built into the program, decoded the first time it is asked for;
+// every later game in the process shares the decoded picture.
 QImage builtIn(const char* name)
 {
+    static QHash<QString, QImage> decoded;
     const QString path = QStringLiteral(":/pictures/") + QLatin1String(name);
-    QImage picture(path);
+    QImage& picture = decoded[path];
+    if (picture.isNull())
+        picture = QImage(path);
     if (picture.isNull())
         throw invalidPictureError(path.toStdString());
     return picture;
