@@ -1,53 +1,21 @@
 // How fast the game answers the player: a step through the real map view,
-// the start of a game, and each figure beside a baseline measured in the same
-// run. Run with the offscreen platform; prints a summary against the targets.
+// the start of a game, the inventory after long play, a battle exchange and
+// the timers left running while idle, each figure beside a baseline measured
+// in the same run. Runs on the offscreen platform and ends with a summary
+// against the targets.
+//
+//   cmake --build build --target mirewalk_bench && build/bench/mirewalk_bench
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QMainWindow>
 #include <QPainter>
-#include <algorithm>
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <cstdio>
-#include <map>
-#include <memory>
-#include <string>
-#include <vector>
+#include <cstring>
 
-#include "ScriptedDialogs.h"
-#include "map/frmGame.h"
-#include "platform/PictureFolder.h"
-#include "platform/Random.h"
+#include "Bench.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-// Figures kept for the summary, by name, in microseconds.
-std::map<std::string, double> figures;
-
-double micros(Clock::duration duration)
-{
-    return std::chrono::duration<double, std::micro>(duration).count();
-}
-
-double median(std::vector<double> samples)
-{
-    std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
-    return samples[samples.size() / 2];
-}
-
-// A game in its real main window, offscreen, with scripted dialogs.
-struct RunningGame {
-    Game game;
-    Random random;
-    ScriptedDialogs dialogs;
-    PictureFolder pictures{QStringLiteral(MIREWALK_SOURCE_DIR)};
-    Services services{random, dialogs, pictures};
-    frmGame window{game, services};
-};
 
 // One step from the key event to the repainted map view; no monster meets the hero.
 void stepThroughMapView(benchmark::State& state)
@@ -65,8 +33,8 @@ void stepThroughMapView(benchmark::State& state)
         samples.push_back(micros(Clock::now() - start));
         right = !right;
     }
-    figures["step"] = median(samples);
-    state.counters["median_us"] = figures["step"];
+    figures()["step"] = median(samples);
+    state.counters["median_us"] = figures()["step"];
 }
 BENCHMARK(stepThroughMapView)->Iterations(20000)->Unit(benchmark::kMicrosecond);
 
@@ -80,8 +48,8 @@ void drawHeroAlone(benchmark::State& state)
         run.window.DrawHero(frmGame::Pair::Side);
         samples.push_back(micros(Clock::now() - start));
     }
-    figures["drawHero"] = median(samples);
-    state.counters["median_us"] = figures["drawHero"];
+    figures()["drawHero"] = median(samples);
+    state.counters["median_us"] = figures()["drawHero"];
 }
 BENCHMARK(drawHeroAlone)->Iterations(20000)->Unit(benchmark::kMicrosecond);
 
@@ -101,59 +69,67 @@ void bareCopy(benchmark::State& state)
         benchmark::DoNotOptimize(image.constBits());
         samples.push_back(micros(Clock::now() - start));
     }
-    figures["floor"] = median(samples);
-    state.counters["median_us"] = figures["floor"];
+    figures()["floor"] = median(samples);
+    state.counters["median_us"] = figures()["floor"];
 }
 BENCHMARK(bareCopy)->Iterations(20000)->Unit(benchmark::kMicrosecond);
 
-// Start-up: build the main window, start a game with a scripted name, show it
-// and paint it once.
-void startGame(benchmark::State& state)
+// One line of the summary: a figure beside its baseline, their ratio, and
+// whether the ratio (and an extra condition, if any) meets its target.
+void summarise(const char* what, const char* value, const char* baselineName,
+               const char* baseline, double ratio, double maxRatio, const char* extra = "",
+               bool extraMet = true)
 {
-    std::vector<double> samples;
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        RunningGame run;
-        run.window.show();
-        run.window.repaint();
-        samples.push_back(micros(Clock::now() - start));
-        state.PauseTiming();
-        run.window.hide();
-        state.ResumeTiming();
+    std::printf("%-36s %12s   %-26s %12s   ratio %7.2f", what, value, baselineName, baseline, ratio);
+    if (maxRatio <= 0) {
+        std::printf("   (no target)\n");
+        return;
     }
-    figures["start"] = median(samples);
-    state.counters["median_us"] = figures["start"];
+    std::printf("   target <= %.1f%s   ", maxRatio, extra);
+    if (ratio <= maxRatio && extraMet)
+        std::printf("met\n");
+    else if (ratio > maxRatio)
+        std::printf("NOT MET: %.1f x the target ratio\n", ratio / maxRatio);
+    else
+        std::printf("NOT MET: %s\n", extra);
 }
-BENCHMARK(startGame)->Iterations(200)->Unit(benchmark::kMicrosecond);
 
-// Its baseline: a bare main window with one 326 x 273 picture label.
-void startBareWindow(benchmark::State& state)
+// A time as text in microseconds.
+std::string us(double value)
 {
-    const QPixmap picture(QStringLiteral(MIREWALK_SOURCE_DIR "/Maps/M1.jpg"));
-    std::vector<double> samples;
-    for (auto _ : state) {
-        const auto start = Clock::now();
-        QMainWindow window;
-        auto* label = new QLabel(&window);
-        label->setPixmap(picture);
-        window.setCentralWidget(label);
-        window.show();
-        window.repaint();
-        samples.push_back(micros(Clock::now() - start));
-    }
-    figures["bareStart"] = median(samples);
-    state.counters["median_us"] = figures["bareStart"];
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f us", value);
+    return text;
 }
-BENCHMARK(startBareWindow)->Iterations(200)->Unit(benchmark::kMicrosecond);
 
-// One line of the summary: a figure, its baseline, the ratio and the target.
-void summarise(const char* what, double value, const char* baselineName, double baseline,
-               double maxRatio, const char* extra = "", bool extraMet = true)
+// Summarises a figure against its baseline, when both were measured.
+void compare(const char* what, const char* figure, const char* baselineName,
+             const char* baseline, double maxRatio, const char* extra = "", bool extraMet = true)
 {
-    const double ratio = value / baseline;
-    const bool met = ratio <= maxRatio && extraMet;
-    std::printf("%-34s %10.2f us   %-24s %10.2f us   ratio %6.2f (target <= %.1f%s)  %s\n",
-                what, value, baselineName, baseline, ratio, maxRatio, extra, met ? "met" : "NOT MET");
+    auto& kept = figures();
+    if (!kept.count(figure) || !kept.count(baseline))
+        return;
+    summarise(what, us(kept[figure]).c_str(), baselineName, us(kept[baseline]).c_str(),
+              kept[figure] / kept[baseline], maxRatio, extra, extraMet);
+}
+
+void printSummary()
+{
+    auto& kept = figures();
+    std::printf("\nSummary (medians; each figure beside its baseline from this run)\n");
+    compare("step, key event to repainted view", "step", "bare picture copy", "floor", 20.0,
+            " and < 100 us", kept["step"] < 100.0);
+    compare("DrawHero alone", "drawHero", "bare picture copy", "floor", 20.0);
+    compare("start-up in this process", "start", "bare main window", "bareStart", 1.3);
+    compare("cold start, fresh process", "coldStart", "bare main window, fresh", "coldBareStart", 1.3);
+    compare("inventory opening 9,901-10,000", "openingLast", "openings 1-100", "openingFirst", 2.0);
+    compare("battle exchange through the window", "exchange", "its rules alone", "exchangeRules", 0);
+    if (kept.count("bytesPerRow"))
+        std::printf("%-36s %9.0f bytes of heap per found row (no target)\n",
+                    "inventory memory", kept["bytesPerRow"]);
+    if (kept.count("idleTimers"))
+        std::printf("%-36s %12.0f   target 0   %s\n", "timers running while idle",
+                    kept["idleTimers"], kept["idleTimers"] == 0 ? "met" : "NOT MET");
 }
 
 } // namespace
@@ -168,18 +144,12 @@ int main(int argc, char* argv[])
         if (type != QtWarningMsg || !text.contains(QLatin1String("propagateSizeHints")))
             std::fprintf(stderr, "%s\n", qPrintable(text));
     });
+    if (argc == 2 && std::strncmp(argv[1], "--start=", 8) == 0)
+        startOnceAndEnd(argv[1] + 8);  // one cold start, run by the startCold benchmark
+
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-
-    std::printf("\nSummary (medians)\n");
-    if (figures.count("step") && figures.count("floor")) {
-        summarise("step, key event to repainted view", figures["step"], "bare picture copy",
-                  figures["floor"], 20.0, ", and < 100 us", figures["step"] < 100.0);
-        summarise("DrawHero alone", figures["drawHero"], "bare picture copy", figures["floor"], 20.0);
-    }
-    if (figures.count("start") && figures.count("bareStart"))
-        summarise("start-up, built shown and painted", figures["start"], "bare main window",
-                  figures["bareStart"], 1.3);
+    printSummary();
     return 0;
 }

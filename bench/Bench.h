@@ -1,0 +1,51 @@
+#pragma once
+// What the benchmarks share: the clock and medians, the figures kept for the
+// summary, and a game running in its real main window offscreen.
+
+#include <algorithm>
+#include <chrono>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ScriptedDialogs.h"
+#include "map/frmGame.h"
+#include "platform/PictureFolder.h"
+#include "platform/Random.h"
+
+using Clock = std::chrono::steady_clock;
+
+inline double micros(Clock::duration duration)
+{
+    return std::chrono::duration<double, std::micro>(duration).count();
+}
+
+inline double median(std::vector<double> samples)
+{
+    if (samples.empty())
+        return 0;
+    std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
+    return samples[samples.size() / 2];
+}
+
+// The figures of this run, by name, for the summary (times in microseconds).
+inline std::map<std::string, double>& figures()
+{
+    static std::map<std::string, double> kept;
+    return kept;
+}
+
+// A game in its real main window, offscreen, with scripted dialogs.
+struct RunningGame {
+    Game game;
+    Random random;
+    ScriptedDialogs dialogs;
+    PictureFolder pictures{QStringLiteral(MIREWALK_SOURCE_DIR)};
+    Services services{random, dialogs, pictures};
+    frmGame window{game, services};
+};
+
+// Runs one start of the given kind ("game" or "bare") in this fresh process
+// and ends it once the window has been painted.
+[[noreturn]] void startOnceAndEnd(const std::string& kind);
