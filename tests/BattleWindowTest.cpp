@@ -8,8 +8,6 @@ namespace {
 
 class BattleWindow : public GameFixture {
 protected:
-    Battle& battle() { return window->battle(); }
-
     // Whether the battle window exists, looked up without touching it.
     static bool battleExists()
     {
@@ -17,20 +15,6 @@ protected:
             if (widget->objectName() == "Battle")
                 return true;
         return false;
-    }
-
-    // Walks left against the stop at x = 30 up to the next encounter check,
-    // fed to bring a monster of kind with its statistics drawn from stats.
-    void walkIntoBattle(int kind, std::initializer_list<float> stats = {0.0f, 0.0f, 0.0f})
-    {
-        // The window system makes the map active again after a battle, which
-        // gives the map view its focus back; the offscreen platform must be told.
-        QApplication::setActiveWindow(window.get());
-        random.feed({0.0f, drawFor(kind, 5, 1)});
-        random.feed(stats);
-        press(Qt::Key_Left, 6 - game.StepCount);
-        ASSERT_TRUE(battle().isVisible());
-        ASSERT_FALSE(window->isVisible());
     }
 
     // Whether the map shows the hero from the front at its place.

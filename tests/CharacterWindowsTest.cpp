@@ -5,20 +5,6 @@
 
 namespace {
 
-// Every value of the game state and the item table, for before-and-after comparisons.
-auto values(const Game& g)
-{
-    std::vector<Item> items;
-    for (int i = 0; i < Table<Item>::Size; ++i)
-        items.push_back(g.Items[i]);
-    return std::make_tuple(g.PlayerName, g.LRWeaponOn, g.LRDamage, g.AttackPower, g.CRWeaponName,
-                           g.ArmourName, g.PlayerX, g.PlayerY, g.SpriteHeight, g.SpriteWidth,
-                           g.MaxHP, g.CurHP, g.Strength, g.Defense, g.MapNo, g.EncountersOn,
-                           g.Experience, g.Level, g.NextLevelExp, g.Gold, g.StepCount,
-                           g.LastDamage, g.MonsterIndex, g.ItemIndex, g.MissRoll, g.HitRoll,
-                           g.PlayerMsg, g.MonsterMsg, items);
-}
-
 // The rows of a list box, top to bottom.
 QStringList rows(const QListWidget* list)
 {
@@ -48,23 +34,6 @@ bool showsAll(const Label* label)
 
 class CharacterWindows : public GameFixture {
 protected:
-    // Chooses a menu entry as a player would: Alt and the menu's access key,
-    // then the entry's access key. The About menu acts at once.
-    void choose(Qt::Key menu, Qt::Key entry = Qt::Key_unknown)
-    {
-        if (!window->isActiveWindow()) {  // the player clicks the window first
-            window->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        }
-        QWidget* target = QApplication::focusWidget();
-        QTest::keyClick(target ? target : window.get(), menu, Qt::AltModifier);
-        if (entry == Qt::Key_unknown)
-            return;
-        QWidget* popup = QApplication::activePopupWidget();
-        ASSERT_NE(popup, nullptr) << "the menu did not open";
-        QTest::keyClick(popup, entry);
-    }
-
     // Character > Inventory, finding the item of draw r.
     frmInventory& openInventory(float r)
     {
@@ -272,7 +241,7 @@ TEST_F(CharacterWindows, SaveAndLoadOnlySayTheyAreNotImplemented)
 {
     start();
     press(Qt::Key_Right);
-    const auto before = values(game);
+    const auto before = stateOf(game);
     const QImage map = mapImage();
     const std::size_t draws = random.draws();
 
@@ -280,7 +249,7 @@ TEST_F(CharacterWindows, SaveAndLoadOnlySayTheyAreNotImplemented)
     choose(Qt::Key_G, Qt::Key_L);
     EXPECT_EQ(dialogs.messages,
               std::vector<std::string>({"Not implemented yet", "Not implemented yet"}));
-    EXPECT_EQ(values(game), before);
+    EXPECT_EQ(stateOf(game), before);
     EXPECT_EQ(mapImage(), map);
     EXPECT_EQ(random.draws(), draws);
     EXPECT_TRUE(window->isVisible());

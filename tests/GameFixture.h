@@ -6,11 +6,50 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sstream>
+#include <string>
 
+#include "Draws.h"
 #include "ScriptedDialogs.h"
+#include "combat/Battle.h"
 #include "map/frmGame.h"
 #include "platform/PictureFolder.h"
 #include "platform/Random.h"
+
+// Every value of the game state and of the monster and item tables as
+// readable text, for before-and-after comparisons.
+inline std::string stateOf(const Game& g)
+{
+    std::ostringstream out;
+    out << "PlayerName=" << g.PlayerName << " LRWeaponOn=" << int(g.LRWeaponOn)
+        << " LRDamage=" << g.LRDamage << " AttackPower=" << g.AttackPower
+        << " CRWeaponName=" << g.CRWeaponName << " ArmourName=" << g.ArmourName
+        << "\nPlayerX=" << g.PlayerX << " PlayerY=" << g.PlayerY << " Sprite=" << g.SpriteWidth
+        << "x" << g.SpriteHeight << " MapNo=" << g.MapNo << " StepCount=" << g.StepCount
+        << " EncountersOn=" << g.EncountersOn << "\nMaxHP=" << g.MaxHP << " CurHP=" << g.CurHP
+        << " Strength=" << g.Strength << " Defense=" << g.Defense << " Level=" << g.Level
+        << " Experience=" << g.Experience << " NextLevelExp=" << g.NextLevelExp
+        << " Gold=" << g.Gold << "\nLastDamage=" << g.LastDamage
+        << " MonsterIndex=" << g.MonsterIndex << " ItemIndex=" << g.ItemIndex
+        << " MissRoll=" << g.MissRoll << " HitRoll=" << g.HitRoll
+        << "\nPlayerMsg=" << g.PlayerMsg << "\nMonsterMsg=" << g.MonsterMsg << '\n';
+    for (int i = 0; i < Table<Item>::Size; ++i) {
+        const Item& item = g.Items[i];
+        if (item != Item{})
+            out << "Items(" << i << ")=" << item.Name << '/' << item.Kind << '/'
+                << int(item.Equippable) << '\n';
+        const Monster& m = g.Monsters[i];
+        if (m.Name.empty() && m.Attack == 0 && m.RangedOn == Truth::False && m.RangedAttack == 0
+            && m.Reserved1 == 0 && m.Reserved2 == 0 && m.HP == 0 && m.MaxHP == 0
+            && m.Strength == 0 && m.Defense == 0)
+            continue;
+        out << "Monsters(" << i << ")=" << m.Name << " Attack=" << m.Attack
+            << " RangedOn=" << int(m.RangedOn) << " RangedAttack=" << m.RangedAttack
+            << " Reserved=" << m.Reserved1 << "," << m.Reserved2 << " HP=" << m.HP << "/"
+            << m.MaxHP << " Strength=" << m.Strength << " Defense=" << m.Defense << '\n';
+    }
+    return out.str();
+}
 
 class GameFixture : public ::testing::Test {
 protected:
@@ -30,6 +69,22 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
+    Battle& battle() { return window->battle(); }
+
+    // Walks left against the stop at x = 30 up to the next encounter check,
+    // fed to bring a monster of kind with its statistics drawn from stats.
+    void walkIntoBattle(int kind, std::initializer_list<float> stats = {0.0f, 0.0f, 0.0f})
+    {
+        // The window system makes the map active again after a battle, which
+        // gives the map view its focus back; the offscreen platform must be told.
+        QApplication::setActiveWindow(window.get());
+        random.feed({0.0f, drawFor(kind, 5, 1)});
+        random.feed(stats);
+        press(Qt::Key_Left, 6 - game.StepCount);
+        ASSERT_TRUE(battle().isVisible());
+        ASSERT_FALSE(window->isVisible());
+    }
+
     // Presses a key n times on whichever element has the keyboard focus.
     void press(Qt::Key key, int times = 1)
     {
@@ -38,6 +93,23 @@ protected:
             ASSERT_NE(target, nullptr) << "nothing has the keyboard focus";
             QTest::keyClick(target, key);
         }
+    }
+
+    // Chooses a menu entry as a player would: Alt and the menu's access key,
+    // then the entry's access key. The About menu acts at once.
+    void choose(Qt::Key menu, Qt::Key entry = Qt::Key_unknown)
+    {
+        if (!window->isActiveWindow()) {  // the player clicks the window first
+            window->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        }
+        QWidget* target = QApplication::focusWidget();
+        QTest::keyClick(target ? target : window.get(), menu, Qt::AltModifier);
+        if (entry == Qt::Key_unknown)
+            return;
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr) << "the menu did not open";
+        QTest::keyClick(popup, entry);
     }
 
     // Clicks a widget with the left mouse button.

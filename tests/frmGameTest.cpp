@@ -184,6 +184,7 @@ TEST_F(MainWindow, AnUnreadableMapPictureIsReportedToo)
     const PictureFolder bad(folder.path());
     Services services2{random, dialogs, bad};
     window = std::make_unique<frmGame>(game, services2);
+    window->show();  // keys reach the map only while it is shown
     window->Map_KeyDown(38);
     window->Map_KeyDown(38);
     window->Map_KeyDown(38);

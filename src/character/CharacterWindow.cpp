@@ -1,7 +1,6 @@
 #include "CharacterWindow.h"
 
 #include "map/frmGame.h"
-#include "platform/Guard.h"
 
 CharacterWindow::CharacterWindow(frmGame& main, const char* name, const QString& caption,
                                  QSize clientSize)
@@ -18,5 +17,5 @@ void CharacterWindow::leaveBy(Label* back)
 
 void CharacterWindow::handle(const std::function<void()>& handler)
 {
-    guarded(main_.services().dialogs, handler);
+    runCommand(*this, main_.services().dialogs, handler);
 }

@@ -17,7 +17,8 @@ public:
 protected:
     // Makes back the label that leaves the window.
     void leaveBy(Label* back);
-    // Runs an event handler of the window behind the guard for run-time errors.
+    // Runs an event handler of the window behind the guard for run-time
+    // errors, while the window is shown.
     void handle(const std::function<void()>& handler);
 
     frmGame& main_;

@@ -36,19 +36,19 @@ void frmGame::connectMenus()
 // There are no saved games: saving only says so.
 void frmGame::mnuSave_Click()
 {
-    handle([this] { services_.dialogs.message(NotImplemented); });
+    command([this] { services_.dialogs.message(NotImplemented); });
 }
 
 // There are no saved games: loading only says so.
 void frmGame::mnuLoad_Click()
 {
-    handle([this] { services_.dialogs.message(NotImplemented); });
+    command([this] { services_.dialogs.message(NotImplemented); });
 }
 
 // Thanks the player, then ends the program once the box is closed.
 void frmGame::mnuExit_Click()
 {
-    handle([this] {
+    command([this] {
         services_.dialogs.message("Thank you for playing!");
         endProgram(0);
     });
@@ -57,7 +57,7 @@ void frmGame::mnuExit_Click()
 // Shows the hero's statistics in place of the map.
 void frmGame::mnuStats_Click()
 {
-    handle([this] {
+    command([this] {
         frmStats& stats = statsWindow();
         openWindow(stats);
         stats.showHero();
@@ -67,7 +67,7 @@ void frmGame::mnuStats_Click()
 // Shows the inventory in place of the map; every opening finds an item.
 void frmGame::mnuinventory_Click()
 {
-    handle([this] {
+    command([this] {
         frmInventory& inventory = inventoryWindow();
         openWindow(inventory);
         inventory.findItem();
@@ -77,5 +77,5 @@ void frmGame::mnuinventory_Click()
 // Shows the credits in place of the map.
 void frmGame::mnuAbout_Click()
 {
-    handle([this] { openWindow(aboutWindow()); });
+    command([this] { openWindow(aboutWindow()); });
 }

@@ -6,7 +6,6 @@
 #include "combat/Fight.h"
 #include "map/frmGame.h"
 #include "platform/Dialogs.h"
-#include "platform/Guard.h"
 #include "platform/PictureFolder.h"
 
 namespace {
@@ -62,7 +61,7 @@ Battle::Battle(frmGame& map)
 
 void Battle::handle(const std::function<void()>& command)
 {
-    guarded(map_.services().dialogs, command);
+    runCommand(*this, map_.services().dialogs, command);
 }
 
 void Battle::meetMonster()

@@ -24,7 +24,9 @@ public:
     // APPEARED", then the hit points, the name and the hero's picture.
     void MAppear();
 
-    // The commands; each runs behind the guard for run-time errors.
+    // The commands; each runs behind the guard for run-time errors, and only
+    // while the window is shown: a late click after the battle has ended
+    // fights no monster again.
     void lblAttack_Click();
     void lblCRA_Click();
     void lblRUN_Click();
@@ -49,7 +51,7 @@ private:
     void showMonsterPicture(const MonsterPicture& picture);
     // Writes the hero's CurHP into lblHP and the monster's HP into lblMHP.
     void showHitPoints();
-    // Runs a command behind the guard.
+    // Runs a command behind the guard while the window is shown.
     void handle(const std::function<void()>& command);
 
     frmGame& map_;

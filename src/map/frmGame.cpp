@@ -104,6 +104,11 @@ void frmGame::handle(const std::function<void()>& handler)
     guarded(services_.dialogs, handler);
 }
 
+void frmGame::command(const std::function<void()>& handler)
+{
+    runCommand(*this, services_.dialogs, handler);
+}
+
 void frmGame::Form_Load()
 {
     const std::string name = services_.dialogs.prompt("What is your name?");
@@ -116,7 +121,7 @@ void frmGame::Form_Load()
 
 void frmGame::Map_KeyDown(int keyCode)
 {
-    handle([this, keyCode] {
+    command([this, keyCode] {
         if (const auto direction = directionForKey(keyCode))
             step(*direction);
     });

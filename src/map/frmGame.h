@@ -79,6 +79,8 @@ private:
     void buildMenus();
     // Runs an event handler behind the guard for run-time errors.
     void handle(const std::function<void()>& handler);
+    // Runs a key or menu command behind the guard, while the map is shown.
+    void command(const std::function<void()>& handler);
 
     Game& game_;
     Services& services_;

@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "Guard.h"
+
 QFont labelFont(int pixelSize)
 {
     // Liberation Sans has the widths of the face the layouts were made for.
@@ -18,6 +20,12 @@ QFont labelFont(int pixelSize)
     font.setPixelSize(pixelSize);
     font.setBold(true);
     return font;
+}
+
+void runCommand(const QWidget& window, Dialogs& dialogs, const std::function<void()>& command)
+{
+    if (window.isVisible())
+        guarded(dialogs, command);
 }
 
 void makeBlack(QWidget* widget)

@@ -6,8 +6,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QWidget>
+#include <functional>
 
 #include "Canvas.h"
+
+class Dialogs;
 
 // The game's label font: bold "MS Sans Serif" (a metrically close face stands
 // in for it) at a size in pixels.
@@ -93,6 +96,12 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
 };
+
+// Runs a command of a window (a click, a key, a menu entry) behind the guard
+// for run-time errors, but only while the window is shown: an event that
+// reaches a hidden window, sent before it hid or by code, does nothing, since
+// the player cannot have given it.
+void runCommand(const QWidget& window, Dialogs& dialogs, const std::function<void()>& command);
 
 // Paints a widget's background black.
 void makeBlack(QWidget* widget);

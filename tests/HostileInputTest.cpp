@@ -1,0 +1,354 @@
+// Hostile input: strange names, broken picture files, keys held down and
+// clicks that arrive too late. Each is either played by the rules or reported
+// by the run-time error report; none crashes or ends the game silently.
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include "GameFixture.h"
+
+namespace {
+
+// Sends one key press of a held key, as the keyboard's auto-repeat does.
+void repeatKey(QWidget* target, Qt::Key key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(target, &press);
+}
+
+} // namespace
+
+// ---- Names at the prompt ----
+
+struct Name {
+    const char* label;
+    std::string text;
+};
+void PrintTo(const Name& name, std::ostream* out) { *out << name.label; }
+
+class HostileName : public GameFixture, public ::testing::WithParamInterface<Name> {};
+
+TEST_P(HostileName, IsKeptAsTypedAndShownInTheStats)
+{
+    dialogs.name = GetParam().text;
+    start();
+    EXPECT_EQ(game.PlayerName, GetParam().text);
+    EXPECT_EQ(random.draws(), 3u);  // the name changes none of the rolls
+    EXPECT_EQ(boxes(), "30 52 1");
+
+    choose(Qt::Key_C, Qt::Key_S);
+    const frmStats& stats = window->statsWindow();
+    ASSERT_TRUE(stats.isVisible());
+    const QString shown = QString::fromStdString(GetParam().text);
+    EXPECT_EQ(stats.lblName->text(), shown);
+    // The label is as wide as its whole caption, up to the largest widget width.
+    const QRect room(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const int wanted = QFontMetrics(stats.lblName->font()).boundingRect(room, 0, shown).width();
+    EXPECT_GE(stats.lblName->width(), std::min(wanted, QWIDGETSIZE_MAX));
+    stats.lblName->repaint();  // painting it must not fail either
+
+    click(stats.lblBACK);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.endStatus, -1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AtThePrompt, HostileName,
+    ::testing::Values(Name{"Empty", ""}, Name{"OneCharacter", "W"},
+                      Name{"HundredThousandCharacters", std::string(100000, 'm')},
+                      Name{"ControlCharacters", std::string("a\0b\tc\nd\re\x1b[31mf\x7f", 16)},
+                      Name{"RightToLeft", "\u202eWren \u05e9\u05dc\u05d5\u05dd \u0645\u0631\u062d\u0628\u0627"},
+                      Name{"Emoji", "\U0001F9D9\u200D\u2642\uFE0F Wren \U0001F40D\U0001F3F3\uFE0F\u200D\U0001F308"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// ---- Broken picture files ----
+
+enum class Broken { Missing, Empty, TruncatedHeader, TruncatedData, PngNamedJpg, OnePixel, Huge };
+
+struct BrokenPicture {
+    const char* label;
+    Broken kind;
+    bool map;  // the map of a crossing, or else the picture of a monster met
+};
+void PrintTo(const BrokenPicture& picture, std::ostream* out) { *out << picture.label; }
+
+class HostilePicture : public GameFixture, public ::testing::WithParamInterface<BrokenPicture> {
+protected:
+    QTemporaryDir folder;
+    std::unique_ptr<PictureFolder> brokenPictures;
+    std::unique_ptr<Services> brokenServices;
+
+    // The file under test, relative to the folder.
+    const char* file() const { return GetParam().map ? "Maps/M2.jpg" : "Monsters/Snake.jpg"; }
+    QString fullPath() const { return folder.path() + '/' + file(); }
+
+    // A copy of the game's picture folders with the file under test broken.
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        for (const char* sub : {"Maps", "Monsters"}) {
+            const QDir source(QStringLiteral(MIREWALK_SOURCE_DIR "/") + sub);
+            ASSERT_TRUE(QDir(folder.path()).mkpath(sub));
+            for (const QString& name : source.entryList(QDir::Files))
+                ASSERT_TRUE(QFile::copy(source.filePath(name), folder.path() + '/' + sub + '/' + name));
+        }
+        const QByteArray good = readAll(fullPath());
+        ASSERT_TRUE(QFile::remove(fullPath()));
+        if (GetParam().kind != Broken::Missing)
+            writeFile(brokenContent(good));
+        brokenPictures = std::make_unique<PictureFolder>(folder.path());
+        brokenServices = std::make_unique<Services>(Services{random, dialogs, *brokenPictures});
+        window = std::make_unique<frmGame>(game, *brokenServices);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+    }
+
+    static QByteArray readAll(const QString& path)
+    {
+        QFile in(path);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+
+    void writeFile(const QByteArray& bytes) const
+    {
+        QFile out(fullPath());
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        ASSERT_EQ(out.write(bytes), bytes.size());
+    }
+
+    // The picture this case's broken file decodes to, if it decodes.
+    QImage expectedPicture() const
+    {
+        switch (GetParam().kind) {
+        case Broken::PngNamedJpg: return QImage(fullPath(), "PNG");
+        // A JPEG cut in its data shows the part that is there, as picture
+        // viewers show it, and the game plays on.
+        case Broken::TruncatedData:
+        case Broken::OnePixel:
+        case Broken::Huge: return QImage(fullPath(), "JPG");
+        default: return {};
+        }
+    }
+
+    QByteArray brokenContent(const QByteArray& good) const
+    {
+        switch (GetParam().kind) {
+        case Broken::Empty: return {};
+        case Broken::TruncatedHeader: return good.left(100);
+        case Broken::TruncatedData: return good.left(good.size() / 2);
+        case Broken::PngNamedJpg: return encoded(QImage::fromData(good), "PNG");
+        case Broken::OnePixel: return encoded(solid(1, Qt::magenta), "JPG");
+        case Broken::Huge: return encoded(solid(4000, Qt::darkCyan), "JPG");
+        case Broken::Missing: break;
+        }
+        return good;
+    }
+
+    static QImage solid(int side, QColor colour)
+    {
+        QImage image(side, side, QImage::Format_RGB32);
+        image.fill(colour);
+        return image;
+    }
+
+    static QByteArray encoded(const QImage& image, const char* format)
+    {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, format);
+        return bytes;
+    }
+
+    // Walks to the point where the file under test is read: the crossing into
+    // map 2, or the step that meets a Snake.
+    void reachTheFile()
+    {
+        if (GetParam().map) {
+            press(Qt::Key_Up, 4);
+        } else {
+            random.feed({0.0f, drawFor(1, 5, 1), 0.0f, 0.0f, 0.0f});
+            press(Qt::Key_Left, 6);
+        }
+    }
+};
+
+TEST_P(HostilePicture, IsShownOrReportedByName)
+{
+    reachTheFile();
+    const std::string path = fullPath().toStdString();
+    const QImage expected = expectedPicture();
+    if (expected.isNull()) {
+        const std::string report = GetParam().kind == Broken::Missing
+            ? "Run-time error '53':\n\nFile not found: " + path
+            : "Run-time error '481':\n\nInvalid picture: " + path;
+        EXPECT_EQ(dialogs.messages, std::vector<std::string>{report});
+        EXPECT_EQ(dialogs.endStatus, 1);
+        return;
+    }
+    // A readable picture of any size is played: shown unscaled from its top-left corner.
+    EXPECT_EQ(dialogs.endStatus, -1);
+    const PictureView* view = GetParam().map ? window->Map : battle().Picture2;
+    const QImage picture = expected.convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(view->canvas().picture(), picture);
+    const QRect shared = QRect({}, view->canvas().size()).intersected(picture.rect());
+    const QImage corner = view->canvas().image().copy(shared);
+    if (GetParam().map) {
+        EXPECT_EQ(boxes(), "30 273 2");
+        EXPECT_EQ(corner, picture.copy(shared));  // the hero stands below the picture
+        press(Qt::Key_Up);                        // and the next step draws it as always
+        EXPECT_EQ(boxes(), "30 258 2");
+    } else {
+        EXPECT_EQ(dialogs.messages, std::vector<std::string>{"MONSTER HAS APPEARED"});
+        EXPECT_EQ(corner, picture.copy(shared));
+        EXPECT_TRUE(battle().isVisible());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AtACrossingOrAnEncounter, HostilePicture,
+    ::testing::Values(BrokenPicture{"MissingMap", Broken::Missing, true},
+                      BrokenPicture{"EmptyMap", Broken::Empty, true},
+                      BrokenPicture{"MapCutInItsHeader", Broken::TruncatedHeader, true},
+                      BrokenPicture{"MapCutInItsData", Broken::TruncatedData, true},
+                      BrokenPicture{"PngMapNamedJpg", Broken::PngNamedJpg, true},
+                      BrokenPicture{"OnePixelMap", Broken::OnePixel, true},
+                      BrokenPicture{"HugeMap", Broken::Huge, true},
+                      BrokenPicture{"MissingMonster", Broken::Missing, false},
+                      BrokenPicture{"EmptyMonster", Broken::Empty, false},
+                      BrokenPicture{"MonsterCutInItsHeader", Broken::TruncatedHeader, false},
+                      BrokenPicture{"MonsterCutInItsData", Broken::TruncatedData, false},
+                      BrokenPicture{"PngMonsterNamedJpg", Broken::PngNamedJpg, false},
+                      BrokenPicture{"OnePixelMonster", Broken::OnePixel, false},
+                      BrokenPicture{"HugeMonster", Broken::Huge, false}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// ---- Keys held down ----
+
+using HeldKey = GameFixture;
+
+TEST_F(HeldKey, EveryRepeatIsOneStepAndTheBoxesFollow)
+{
+    start();
+    int steps = 0;
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down}) {
+        for (int i = 0; i < 2500; ++i) {
+            if (game.StepCount == 5)
+                random.feed({LargestBelowOne});  // this step's encounter roll: no monster
+            repeatKey(window->Map, key);
+            ++steps;
+            ASSERT_EQ(boxes(), (std::to_string(game.PlayerX) + ' ' + std::to_string(game.PlayerY)
+                                + ' ' + std::to_string(game.MapNo)));
+            ASSERT_EQ(game.StepCount, (steps - 1) % 5 + 1);
+            ASSERT_EQ(random.pending(), 0u);
+        }
+    }
+    // Round the square and back to map 1, at the stops of its lower left corner.
+    EXPECT_EQ(boxes(), "30 167 1");
+    EXPECT_EQ(random.draws(), 3u + (steps - 1) / 5);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(HeldKey, ABattleOpensAtItsStepAndTheHiddenMapTakesNoMoreKeys)
+{
+    start();
+    game.CurHP = game.MaxHP;
+    // Nine quiet checks, then the tenth meets a Snake.
+    for (int check = 0; check < 9; ++check)
+        random.feed({LargestBelowOne});
+    random.feed({0.0f, drawFor(1, 5, 1), 0.0f, 0.0f, 0.0f});
+    int repeats = 0;
+    while (!battle().isVisible() && repeats < 10000) {
+        repeatKey(window->Map, Qt::Key_Right);
+        ++repeats;
+    }
+    EXPECT_EQ(repeats, 51);  // the checks come at steps 6, 11, ... 51
+    EXPECT_EQ(random.pending(), 0u);
+    const auto atTheBattle = stateOf(game);
+    const std::size_t draws = random.draws();
+    const int16_t x = game.PlayerX;
+
+    for (int i = repeats; i < 10000; ++i)
+        repeatKey(window->Map, Qt::Key_Right);
+    EXPECT_EQ(stateOf(game), atTheBattle);
+    EXPECT_EQ(random.draws(), draws);
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"MONSTER HAS APPEARED"});
+    EXPECT_TRUE(battle().isVisible());
+    EXPECT_FALSE(window->isVisible());
+
+    click(battle().lblRUN);  // back on the map the held key walks again
+    QApplication::setActiveWindow(window.get());
+    repeatKey(window->Map, Qt::Key_Left);
+    EXPECT_EQ(game.PlayerX, x - 15);
+}
+
+// ---- Clicks that come after the battle window has hidden ----
+
+class LateClick : public GameFixture {
+protected:
+    // Every command of the battle window, clicked with the mouse, then called
+    // directly as a stale click would, then the window closed through its frame.
+    void clickEveryCommand()
+    {
+        Battle& b = battle();
+        for (Label* label : {b.lblAttack, b.lblCRA, b.lblDefend, b.lblITEM, b.lblRUN})
+            click(label);
+        b.lblAttack_Click();
+        b.lblCRA_Click();
+        b.lblRUN_Click();
+        b.close();
+    }
+};
+
+TEST_F(LateClick, AfterAVictoryFightsNoDeadMonsterAgain)
+{
+    start();
+    game.AttackPower = 50;
+    game.LRWeaponOn = Truth::True;
+    game.LRDamage = 3;
+    walkIntoBattle(1);
+    click(battle().lblCRA);  // a Snake of 3 HP falls at the first blow
+    ASSERT_EQ(dialogs.messages.back(), "VICTORY!!!");
+    ASSERT_FALSE(battle().isVisible());
+    const auto afterVictory = stateOf(game);
+    const std::size_t draws = random.draws(), messages = dialogs.messages.size();
+    const QString binfo = battle().BINFO->toPlainText();
+
+    clickEveryCommand();
+    EXPECT_EQ(stateOf(game), afterVictory);
+    EXPECT_EQ(random.draws(), draws);
+    EXPECT_EQ(dialogs.messages.size(), messages);
+    EXPECT_EQ(battle().BINFO->toPlainText(), binfo);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(battle().isVisible());
+    EXPECT_EQ(dialogs.endStatus, -1);
+}
+
+TEST_F(LateClick, AfterRunningAwayNeitherFightsNorShowsTheMapOverAnotherWindow)
+{
+    start();
+    game.LRWeaponOn = Truth::True;
+    game.LRDamage = 1;
+    game.LastDamage = 1000;  // a shot would cost the hero all its health
+    walkIntoBattle(5);
+    click(battle().lblRUN);
+    random.feed({0.9f});
+    choose(Qt::Key_C, Qt::Key_I);
+    ASSERT_TRUE(window->inventoryWindow().isVisible());
+    const auto before = stateOf(game);
+    const std::size_t messages = dialogs.messages.size();
+
+    clickEveryCommand();
+    EXPECT_EQ(stateOf(game), before);
+    EXPECT_EQ(dialogs.messages.size(), messages);
+    EXPECT_TRUE(window->inventoryWindow().isVisible());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(battle().isVisible());
+    EXPECT_EQ(dialogs.endStatus, -1);
+}

@@ -1,0 +1,320 @@
+// A long game of seeded random actions through the real windows: arrow keys,
+// the boxes taking the focus and typed into, every menu entry by keyboard and
+// by mouse, every battle command, every Equip and BACK, and windows closed
+// through their frames. A death, Exit or closing the map starts a new game.
+// After every action the invariants of play must hold.
+//
+// CTest plays 5,000 actions. The long run:
+//   MIREWALK_SOAK_ACTIONS=100000 build/tests/window_tests --gtest_filter='Soak.*'
+// (MIREWALK_SOAK_SEED picks another seeded sequence of actions.)
+
+#include <QMenuBar>
+#include <deque>
+#include <iostream>
+#include <map>
+#include <random>
+#include <sstream>
+
+#include "GameFixture.h"
+
+namespace {
+
+// A whole number from the environment, or fallback when it is not set.
+int setting(const char* name, int fallback)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok ? value : fallback;
+}
+
+class Soak : public GameFixture {
+protected:
+    std::mt19937 chooser{static_cast<std::mt19937::result_type>(setting("MIREWALK_SOAK_SEED", 6))};
+    std::deque<std::string> trail;  // the latest actions, for the failure report
+    bool typedInto[3] = {};         // XPOS, YPOS, MNO hold text the player typed
+    int games = 1;
+
+    // A number from 0 to n - 1.
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(chooser); }
+
+    void note(const std::string& action)
+    {
+        trail.push_back(action);
+        if (trail.size() > 12)
+            trail.pop_front();
+    }
+
+    // What the event loop does between two actions of the player.
+    static void settle() { QCoreApplication::processEvents(); }
+
+    // The player clicks a window before using its menu or keys, if it is not active.
+    static void activate(QWidget* window)
+    {
+        if (!window->isActiveWindow())
+            QApplication::setActiveWindow(window);
+    }
+
+    // The one window of the game that is shown, or the number shown when not one.
+    std::pair<QWidget*, int> shownWindow() const
+    {
+        QWidget* shown = nullptr;
+        int count = 0;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if ((qobject_cast<GameWindow*>(top) || top == window.get()) && top->isVisible()) {
+                shown = top;
+                ++count;
+            }
+        }
+        return {shown, count};
+    }
+
+    void restart()
+    {
+        window.reset();
+        game = Game();
+        random = Random();
+        dialogs = ScriptedDialogs();
+        typedInto[0] = typedInto[1] = typedInto[2] = false;
+        ++games;
+        start();
+        note("new game");
+    }
+
+    // ---- Actions on the map ----
+
+    void arrowKey()
+    {
+        static const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down};
+        const Qt::Key key = keys[pick(4)];
+        note("arrow " + std::to_string(key - Qt::Key_Left));
+        activate(window.get());
+        const bool onMap = QApplication::focusWidget() == window->Map;
+        const int16_t mapNo = game.MapNo;
+        QTest::keyClick(QApplication::focusWidget(), key);
+        if (!onMap)
+            return;
+        // The step wrote its coordinate's box, and MNO at a crossing.
+        typedInto[key == Qt::Key_Up || key == Qt::Key_Down ? 1 : 0] = false;
+        if (game.MapNo != mapNo)
+            typedInto[2] = false;
+    }
+
+    void focusOrTypeIntoABox()
+    {
+        TextBox* boxes[] = {window->XPOS, window->YPOS, window->MNO};
+        activate(window.get());
+        switch (pick(4)) {
+        case 0:
+            note("tab");
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            return;
+        case 1: {
+            const int box = pick(3);
+            note("click box " + std::to_string(box));
+            click(boxes[box]);
+            return;
+        }
+        case 2:
+            note("click map");
+            click(window->Map);
+            return;
+        }
+        for (int box = 0; box < 3; ++box) {
+            if (QApplication::focusWidget() == boxes[box]) {
+                note("type into box " + std::to_string(box));
+                QTest::keyClicks(boxes[box], "7-");
+                typedInto[box] = true;
+            }
+        }
+    }
+
+    // A menu entry by keyboard (Alt, the menu's key, the entry's key) or by mouse.
+    void menuEntry()
+    {
+        struct Entry {
+            Qt::Key menu, key;
+            QAction* action;
+        };
+        const Entry entries[] = {
+            {Qt::Key_G, Qt::Key_S, window->mnuSave},      {Qt::Key_G, Qt::Key_L, window->mnuLoad},
+            {Qt::Key_G, Qt::Key_E, window->mnuExit},      {Qt::Key_C, Qt::Key_S, window->mnuStats},
+            {Qt::Key_C, Qt::Key_I, window->mnuinventory}, {Qt::Key_A, Qt::Key_unknown, window->mnuAbout},
+        };
+        // Exit ends the game: chosen seldom, so that games last.
+        int chosen = pick(6);
+        if (chosen == 2 && pick(20) != 0)
+            chosen = 0;
+        const Entry& entry = entries[chosen];
+        const bool byMouse = pick(2) == 1;
+        note((byMouse ? "mouse menu " : "key menu ") + entry.action->text().toStdString());
+        activate(window.get());
+        if (!byMouse) {
+            choose(entry.menu, entry.key);
+            return;
+        }
+        QMenuBar* bar = window->menuBar();
+        if (entry.key == Qt::Key_unknown) {  // About acts at once
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(entry.action).center());
+            return;
+        }
+        QAction* menu = static_cast<QMenu*>(entry.action->parent())->menuAction();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu).center());
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(popup, nullptr) << "the menu of " << entry.action->text().toStdString()
+                                  << " did not open";
+        QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(entry.action).center());
+    }
+
+    void actOnMap()
+    {
+        const int choice = pick(20);
+        if (choice < 15)
+            arrowKey();
+        else if (choice < 17)
+            focusOrTypeIntoABox();
+        else if (choice < 19)
+            menuEntry();
+        else if (pick(50) == 0) {  // closing ends the game: seldom, so that games last
+            note("close map");
+            window->close();
+        }
+    }
+
+    // ---- Actions on the other windows ----
+
+    void clickLabel(Label* label)
+    {
+        note("click " + label->objectName().toStdString());
+        click(label);
+    }
+
+    void actInBattle(Battle& b)
+    {
+        Label* labels[] = {b.lblCRA, b.lblCRA, b.lblAttack, b.lblDefend, b.lblITEM, b.lblRUN};
+        const int choice = pick(7);
+        if (choice == 6) {
+            note("close battle");
+            b.close();
+        } else if (labels[choice]->isVisible()) {
+            clickLabel(labels[choice]);
+        }
+    }
+
+    void actInInventory(frmInventory& inventory)
+    {
+        ListBox* lists[] = {inventory.CR, inventory.ARMOUR, inventory.MISC};
+        switch (pick(7)) {
+        case 0: clickLabel(inventory.lblEquipA); return;
+        case 1: clickLabel(inventory.lblEquipCR); return;
+        case 2: clickLabel(inventory.lblEquipLR); return;
+        case 3: clickLabel(inventory.BCK); return;
+        case 4: note("close inventory"); inventory.close(); return;
+        }
+        ListBox* list = lists[pick(3)];
+        if (list->count() == 0)
+            return;
+        QListWidgetItem* row = list->item(pick(list->count()));
+        note("select a row of " + list->objectName().toStdString());
+        list->scrollToItem(row);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(row).center());
+    }
+
+    // Leaves the stats or credits window by BACK or through its frame.
+    void leave(QWidget& shown, Label* back)
+    {
+        if (pick(2) == 0) {
+            clickLabel(back);
+        } else {
+            note("close " + shown.objectName().toStdString());
+            shown.close();
+        }
+    }
+
+    // One action of the player on the window shown.
+    void act()
+    {
+        QWidget* shown = shownWindow().first;
+        if (shown == window.get())
+            actOnMap();
+        else if (auto* b = qobject_cast<Battle*>(shown))
+            actInBattle(*b);
+        else if (auto* inventory = dynamic_cast<frmInventory*>(shown))
+            actInInventory(*inventory);
+        else if (auto* stats = dynamic_cast<frmStats*>(shown))
+            leave(*stats, stats->lblBACK);
+        else if (auto* about = dynamic_cast<frmAbout*>(shown))
+            leave(*about, about->lblBack);
+    }
+
+    // ---- The invariants ----
+
+    // What is wrong after an action, or nothing.
+    std::string broken() const
+    {
+        std::ostringstream out;
+        const Game& g = game;
+        if (g.MapNo < 1 || g.MapNo > 4)
+            out << "MapNo " << g.MapNo << "; ";
+        if (g.PlayerX < 0 || g.PlayerX > 326 || g.PlayerY < 0 || g.PlayerY > 273)
+            out << "hero at " << g.PlayerX << ", " << g.PlayerY << "; ";
+        if (g.StepCount < 0 || g.StepCount > 5)
+            out << "StepCount " << g.StepCount << "; ";
+        if (g.SpriteWidth != 42 || g.SpriteHeight != 58)
+            out << "sprite " << g.SpriteWidth << " x " << g.SpriteHeight << "; ";
+        if (g.CurHP > g.MaxHP)
+            out << "CurHP " << g.CurHP << " above MaxHP " << g.MaxHP << "; ";
+        if (const int shown = shownWindow().second; shown != 1)
+            out << shown << " windows shown; ";
+        if (QApplication::activePopupWidget())
+            out << "a menu left open; ";
+        const long long values[] = {g.PlayerX, g.PlayerY, g.MapNo};
+        const TextBox* boxes[] = {window->XPOS, window->YPOS, window->MNO};
+        for (int box = 0; box < 3; ++box) {
+            if (!typedInto[box] && boxes[box]->text() != QString::number(values[box]))
+                out << boxes[box]->objectName().toStdString() << " shows "
+                    << boxes[box]->text().toStdString() << " for " << values[box] << "; ";
+        }
+        for (const std::string& message : dialogs.messages)
+            if (message.rfind("Run-time error", 0) == 0)
+                out << message << "; ";
+        return out.str();
+    }
+
+    std::string trailText() const
+    {
+        std::string text;
+        for (const std::string& action : trail)
+            text += action + " / ";
+        return text;
+    }
+};
+
+} // namespace
+
+TEST_F(Soak, RandomActionsThroughTheRealWindowsKeepEveryInvariant)
+{
+    const int actions = setting("MIREWALK_SOAK_ACTIONS", 5000);
+    start();
+    std::map<std::string, int> visits, ends;
+    for (int n = 1; n <= actions; ++n) {
+        ++visits[shownWindow().first->objectName().toStdString()];
+        act();
+        settle();
+        const std::string wrong = broken();
+        ASSERT_TRUE(wrong.empty()) << "after action " << n << " of game " << games << ": "
+                                   << wrong << "\nlatest actions: " << trailText();
+        if (dialogs.ended()) {
+            ASSERT_EQ(dialogs.endStatus, 0) << trailText();
+            ++ends[trail.back()];
+            restart();
+        }
+    }
+    std::cout << games << " games in " << actions << " actions\n";
+    for (const auto& [what, count] : visits)
+        std::cout << "  " << count << " actions in " << what << "\n";
+    for (const auto& [what, count] : ends)
+        std::cout << "  " << count << " games ended by " << what << "\n";
+    // The run reached every window of the game.
+    for (const char* name : {"frmGame", "Battle", "frmInventory", "frmStats", "frmAbout"})
+        EXPECT_GT(visits[name], 0) << name;
+}
