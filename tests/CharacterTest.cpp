@@ -10,18 +10,7 @@ const Item ShortSword{"Short Sword", "Weapon", Truth::True};
 const Item LeatherArmour{"Leather Armour", "Armour", Truth::True};
 const Item UselessStone{"Useless Stone", "", Truth::False};
 
-// The run-time error number an action raises, 0 when it raises none.
-int errorNumber(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const RuntimeError& error) {
-        return error.number();
-    }
-    return 0;
-}
-
-// A hero as a new game leaves it, with the given strength and experience.
+// A hero with the given strength and experience.
 Game hero(int16_t strength, int32_t experience = 0)
 {
     Game game;
@@ -53,29 +42,25 @@ TEST(RollItem, EachThirdOfTheDrawsWritesItsOwnEntryAndNoOther)
         Random random;
         random.feed({c.r});
         RollItem(game, random);
-        EXPECT_EQ(random.draws(), 1u);
         EXPECT_EQ(game.ItemIndex, c.index) << "r = " << c.r;
         for (int i = 0; i < Table<Item>::Size; ++i)
             EXPECT_EQ(game.Items[i], i == c.index ? c.item : Item{}) << "entry " << i;
     }
 }
 
-TEST(RollItem, RepeatedFindsNeverGrowTheTableBeyondTheThreeEntries)
+TEST(RollItem, RepeatedFindsRewriteTheSameThreeEntries)
 {
     Game game;
     Random random;
-    random.feed({0.9f, 0.1f, 0.5f});
-    for (int i = 0; i < 3; ++i)
-        RollItem(game, random);
-    const Game afterEachOnce = game;
-
     int found[4] = {};
     for (int i = 0; i < 3000; ++i) {
         RollItem(game, random);
         ++found[game.ItemIndex];
     }
-    for (int i = 0; i < Table<Item>::Size; ++i)
-        EXPECT_EQ(game.Items[i], afterEachOnce.Items[i]) << "entry " << i;
+    EXPECT_EQ(random.draws(), 3000u);
+    EXPECT_EQ(game.Items[1], ShortSword);
+    EXPECT_EQ(game.Items[2], LeatherArmour);
+    EXPECT_EQ(game.Items[3], UselessStone);
     EXPECT_EQ(game.Items[0], Item{});
     EXPECT_EQ(game.Items[4], Item{});
     for (int index = 1; index <= 3; ++index)
@@ -94,20 +79,6 @@ TEST(Filing, EachItemLandsInOneListAndTheTestsAreIndependentAndExact)
     // Kinds compare exactly: nothing files these.
     EXPECT_EQ(listsFor({"Stick", "weapon", Truth::True}), L{});
     EXPECT_EQ(listsFor({"Cloak", "Armour ", Truth::True}), L{});
-    EXPECT_EQ(listsFor(Item{}), L{ItemList::MISC});  // an empty entry is not equippable
-}
-
-TEST(Equip, ArmourTakesTheSelectedRowOrEmptyTextAndChangesNoNumber)
-{
-    Game game = hero(7);
-    Random random;
-    equipArmour(game, "Leather Armour");
-    EXPECT_EQ(game.ArmourName, "Leather Armour");
-    EXPECT_EQ(game.Defense, 3);
-    EXPECT_EQ(game.AttackPower, 7);
-    equipArmour(game, "");
-    EXPECT_EQ(game.ArmourName, "");
-    EXPECT_EQ(random.draws(), 0u);
 }
 
 TEST(Equip, CloseRangeGivesFiveToTwiceStrengthPlusFour)
@@ -118,11 +89,9 @@ TEST(Equip, CloseRangeGivesFiveToTwiceStrengthPlusFour)
         int16_t attack;
     } cases[] = {
         {7, 0.0f, 5},
-        {7, 0.5f, 12},              // floor(14 * 0.5) + 5
-        {7, LargestBelowOne, 18},   // 2 * 7 + 4: the product must not round up to 14
-        {3, LargestBelowOne, 10},
-        {12, 0.25f, 11},
-        {5, 0.7f, 11},              // 10 x 0.7f is just below 7, though a float product rounds to 7
+        {7, 0.5f, 12},             // floor(14 * 0.5) + 5
+        {7, LargestBelowOne, 18},  // 2 * 7 + 4
+        {5, 0.7f, 11},             // 10 x 0.7f is just below 7, though a float product rounds to 7
         {16381, LargestBelowOne, 32766},
     };
     for (const auto& c : cases) {
@@ -136,18 +105,6 @@ TEST(Equip, CloseRangeGivesFiveToTwiceStrengthPlusFour)
     }
 }
 
-TEST(Equip, CloseRangeDrawsAfreshAtEveryClickAndTakesAnEmptySelection)
-{
-    Game game = hero(10);
-    Random random;
-    random.feed({0.99f, 0.1f});
-    equipCloseRange(game, random, "Short Sword");
-    EXPECT_EQ(game.AttackPower, 24);
-    equipCloseRange(game, random, "");
-    EXPECT_EQ(game.AttackPower, 7);
-    EXPECT_EQ(game.CRWeaponName, "");
-}
-
 TEST(Equip, LongRangeDamageFromStrengthAndExperienceRoundsHalvesToEven)
 {
     const struct {
@@ -159,13 +116,12 @@ TEST(Equip, LongRangeDamageFromStrengthAndExperienceRoundsHalvesToEven)
         {7, 0, 0.5f, 3},     // floor(3.5)
         {7, 1500, 0.5f, 4},  // 3 + 1.5 = 4.5 goes to 4
         {7, 2500, 0.5f, 6},  // 3 + 2.5 = 5.5 goes to 6
-        {7, 0, LargestBelowOne, 6},  // floor stays below Strength
+        {7, 0, LargestBelowOne, 6},
+        {10, 0, 0.7f, 6},    // 10 x 0.7f is just below 7, though a float product rounds to 7
         {1, 0, LargestBelowOne, 0},
         {1, 500, 0.9f, 0},   // 0.5 goes to 0
         {1, 1500, 0.9f, 2},
         {1, 2499, 0.9f, 2},
-        {12, 1501, 0.0f, 2},
-        {10, 0, 0.7f, 6},    // 10 x 0.7f is just below 7, though a float product rounds to 7
         {12, 32'766'500, 0.0f, 32766},  // the largest damage still rounded, to even
     };
     for (const auto& c : cases) {
@@ -187,19 +143,7 @@ TEST(Equip, LongRangeDamageBeyondSixteenBitsStopsAt32767WithoutError)
         Game game = hero(12, experience);
         Random random;
         random.feed({0.0f});
-        EXPECT_EQ(errorNumber([&] { equipLongRange(game, random); }), 0) << experience;
+        equipLongRange(game, random);  // an overflow error would fail the test
         EXPECT_EQ(game.LRDamage, 32767) << experience;
     }
-}
-
-TEST(Equip, ASecondLongRangeEquipReplacesTheFirstDamage)
-{
-    Game game = hero(10, 0);
-    Random random;
-    random.feed({0.95f, 0.15f});
-    equipLongRange(game, random);
-    EXPECT_EQ(game.LRDamage, 9);
-    equipLongRange(game, random);
-    EXPECT_EQ(game.LRDamage, 1);
-    EXPECT_EQ(game.LRWeaponOn, Truth::True);
 }

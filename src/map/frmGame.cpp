@@ -162,6 +162,7 @@ void frmGame::DrawHero(Pair pair)
 
 void frmGame::openWindow(QWidget& window)
 {
+    focusBeforeLeaving_ = focusWidget();
     hide();
     showActive(window);
 }
@@ -170,6 +171,9 @@ void frmGame::returnToMap(QWidget& window)
 {
     window.hide();
     showActive(*this);
+    // Whatever had the focus on the map gets it back (a closing menu may have moved it).
+    if (focusBeforeLeaving_)
+        focusBeforeLeaving_->setFocus(Qt::OtherFocusReason);
     DrawHero(Pair::Front);
 }
 

@@ -3,6 +3,7 @@
 // and the hidden picture stores of the hero sprites and one monster.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 #include "character/frmAbout.h"
@@ -89,6 +90,7 @@ private:
     Canvas LRmask_;
     Canvas EnemyL_;
     std::unique_ptr<Battle> battle_;
+    QPointer<QWidget> focusBeforeLeaving_;  // the map's focus when another window opened
 
     // The Game, Character and About menus and the windows they open (GameMenu.cpp).
 public:

@@ -102,6 +102,7 @@ ListBox::ListBox(QWidget* parent, const char* name, QRect geometry, int pixelSiz
     : QListWidget(parent)
 {
     setObjectName(QString::fromLatin1(name));
+    setAccessibleName(QString::fromLatin1(name));
     setGeometry(geometry);
     setFont(labelFont(pixelSize));
     setSelectionMode(QAbstractItemView::SingleSelection);
