@@ -113,6 +113,7 @@ void compare(const char* what, const char* figure, const char* baselineName,
               kept[figure] / kept[baseline], maxRatio, extra, extraMet);
 }
 
+// The summary of the run: every figure against its baseline and target.
 void printSummary()
 {
     auto& kept = figures();

@@ -29,6 +29,7 @@ struct Name {
     const char* label;
     std::string text;
 };
+// Names the case in the test output.
 void PrintTo(const Name& name, std::ostream* out) { *out << name.label; }
 
 class HostileName : public GameFixture, public ::testing::WithParamInterface<Name> {};
@@ -76,6 +77,7 @@ struct BrokenPicture {
     Broken kind;
     bool map;  // the map of a crossing, or else the picture of a monster met
 };
+// Names the case in the test output.
 void PrintTo(const BrokenPicture& picture, std::ostream* out) { *out << picture.label; }
 
 class HostilePicture : public GameFixture, public ::testing::WithParamInterface<BrokenPicture> {
@@ -86,6 +88,7 @@ protected:
 
     // The file under test, relative to the folder.
     const char* file() const { return GetParam().map ? "Maps/M2.jpg" : "Monsters/Snake.jpg"; }
+    // The full path of the file under test.
     QString fullPath() const { return folder.path() + '/' + file(); }
 
     // A copy of the game's picture folders with the file under test broken.
@@ -109,12 +112,14 @@ protected:
         QApplication::setActiveWindow(window.get());
     }
 
+    // The bytes of a file, none when it cannot be read.
     static QByteArray readAll(const QString& path)
     {
         QFile in(path);
         return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
     }
 
+    // Writes the file under test.
     void writeFile(const QByteArray& bytes) const
     {
         QFile out(fullPath());
@@ -136,6 +141,7 @@ protected:
         }
     }
 
+    // The bytes of the broken file, made from the good one.
     QByteArray brokenContent(const QByteArray& good) const
     {
         switch (GetParam().kind) {
@@ -150,6 +156,7 @@ protected:
         return good;
     }
 
+    // A square picture of one colour.
     static QImage solid(int side, QColor colour)
     {
         QImage image(side, side, QImage::Format_RGB32);
@@ -157,6 +164,7 @@ protected:
         return image;
     }
 
+    // A picture encoded as a file of the given format.
     static QByteArray encoded(const QImage& image, const char* format)
     {
         QByteArray bytes;
@@ -258,7 +266,6 @@ TEST_F(HeldKey, EveryRepeatIsOneStepAndTheBoxesFollow)
 TEST_F(HeldKey, ABattleOpensAtItsStepAndTheHiddenMapTakesNoMoreKeys)
 {
     start();
-    game.CurHP = game.MaxHP;
     // Nine quiet checks, then the tenth meets a Snake.
     for (int check = 0; check < 9; ++check)
         random.feed({LargestBelowOne});

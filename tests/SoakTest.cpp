@@ -37,6 +37,7 @@ protected:
     // A number from 0 to n - 1.
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(chooser); }
 
+    // Keeps an action in the trail of the latest ones.
     void note(const std::string& action)
     {
         trail.push_back(action);
@@ -68,6 +69,7 @@ protected:
         return {shown, count};
     }
 
+    // A fresh game after an end: new state, random source, dialogs and windows.
     void restart()
     {
         window.reset();
@@ -82,6 +84,7 @@ protected:
 
     // ---- Actions on the map ----
 
+    // An arrow key on whatever has the focus: the map view, or a box.
     void arrowKey()
     {
         static const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down};
@@ -99,6 +102,7 @@ protected:
             typedInto[2] = false;
     }
 
+    // Tab, a click on a box or on the map, or typing into the focused box.
     void focusOrTypeIntoABox()
     {
         TextBox* boxes[] = {window->XPOS, window->YPOS, window->MNO};
@@ -165,6 +169,7 @@ protected:
         QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(entry.action).center());
     }
 
+    // One action on the map window, mostly steps.
     void actOnMap()
     {
         const int choice = pick(20);
@@ -182,12 +187,14 @@ protected:
 
     // ---- Actions on the other windows ----
 
+    // Clicks a label with the mouse.
     void clickLabel(Label* label)
     {
         note("click " + label->objectName().toStdString());
         click(label);
     }
 
+    // A battle command (the close-ranged attack twice as often), or the frame's close.
     void actInBattle(Battle& b)
     {
         Label* labels[] = {b.lblCRA, b.lblCRA, b.lblAttack, b.lblDefend, b.lblITEM, b.lblRUN};
@@ -200,6 +207,7 @@ protected:
         }
     }
 
+    // An Equip, BACK, the frame's close, or a click on a row of a list.
     void actInInventory(frmInventory& inventory)
     {
         ListBox* lists[] = {inventory.CR, inventory.ARMOUR, inventory.MISC};
@@ -280,6 +288,7 @@ protected:
         return out.str();
     }
 
+    // The latest actions, oldest first.
     std::string trailText() const
     {
         std::string text;
