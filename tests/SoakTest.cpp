@@ -31,6 +31,7 @@ class Soak : public GameFixture {
 protected:
     std::mt19937 chooser{static_cast<std::mt19937::result_type>(setting("MIREWALK_SOAK_SEED", 6))};
     std::deque<std::string> trail;  // the latest actions, for the failure report
+    std::map<std::string, int> done;  // how often each action was taken
     bool typedInto[3] = {};         // XPOS, YPOS, MNO hold text the player typed
     int games = 1;
 
@@ -40,6 +41,7 @@ protected:
     // Keeps an action in the trail of the latest ones.
     void note(const std::string& action)
     {
+        ++done[action];
         trail.push_back(action);
         if (trail.size() > 12)
             trail.pop_front();
@@ -323,7 +325,16 @@ TEST_F(Soak, RandomActionsThroughTheRealWindowsKeepEveryInvariant)
         std::cout << "  " << count << " actions in " << what << "\n";
     for (const auto& [what, count] : ends)
         std::cout << "  " << count << " games ended by " << what << "\n";
-    // The run reached every window of the game.
+    // The run reached every window and took every action that does not end a game.
     for (const char* name : {"frmGame", "Battle", "frmInventory", "frmStats", "frmAbout"})
         EXPECT_GT(visits[name], 0) << name;
+    for (const char* action :
+         {"click lblCRA", "click lblAttack", "click lblDefend", "click lblITEM", "click lblRUN",
+          "close battle", "click lblEquipA", "click lblEquipCR", "click lblEquipLR", "click BCK",
+          "close inventory", "select a row of CR", "click lblBACK", "close frmStats",
+          "click lblBack", "close frmAbout", "tab", "click box 0", "click map", "type into box 0",
+          "key menu &Save Game", "mouse menu &Save Game", "key menu &Load Game",
+          "mouse menu &Load Game", "key menu &Stats", "mouse menu &Stats", "key menu &Inventory",
+          "mouse menu &Inventory", "key menu &About", "mouse menu &About"})
+        EXPECT_GT(done[action], 0) << action;
 }
