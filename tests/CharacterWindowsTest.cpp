@@ -286,6 +286,12 @@ struct Leaving {
     bool byFrame;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Leaving& leaving, std::ostream* out)
+{
+    *out << leaving.window << (leaving.byFrame ? " left by its frame" : " left by BACK");
+}
+
 class LeavingAWindow : public CharacterWindows, public ::testing::WithParamInterface<Leaving> {
 };
 
