@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ScriptedDialogs.h"
+#include "character/frmInventory.h"
 #include "map/frmGame.h"
 #include "platform/PictureFolder.h"
 #include "platform/Random.h"

@@ -11,6 +11,9 @@
 
 #include "Draws.h"
 #include "ScriptedDialogs.h"
+#include "character/frmAbout.h"
+#include "character/frmInventory.h"
+#include "character/frmStats.h"
 #include "combat/Battle.h"
 #include "map/frmGame.h"
 #include "platform/PictureFolder.h"

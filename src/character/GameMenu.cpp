@@ -1,5 +1,8 @@
 // The main window's Game, Character and About menus and the windows they open.
 
+#include "character/frmAbout.h"
+#include "character/frmInventory.h"
+#include "character/frmStats.h"
 #include "map/frmGame.h"
 #include "platform/Dialogs.h"
 

@@ -5,6 +5,9 @@
 #include <QLayout>
 #include <QMenuBar>
 
+#include "character/frmAbout.h"
+#include "character/frmInventory.h"
+#include "character/frmStats.h"
 #include "combat/Battle.h"
 #include "combat/Encounter.h"
 #include "platform/Checked.h"

@@ -6,9 +6,6 @@
 #include <QPointer>
 #include <memory>
 
-#include "character/frmAbout.h"
-#include "character/frmInventory.h"
-#include "character/frmStats.h"
 #include "map/DrawHero.h"
 #include "map/Movement.h"
 #include "platform/Services.h"
@@ -17,6 +14,9 @@
 
 class QAction;
 class Battle;
+class frmAbout;
+class frmInventory;
+class frmStats;
 
 class frmGame : public QMainWindow {
     Q_OBJECT
@@ -37,8 +37,12 @@ public:
     // Shows a window, not modally, and gives it the keyboard focus.
     static void showActive(QWidget& window);
 
-    // The battle window, created hidden the first time it is touched.
+    // The other windows, each created hidden the first time it is touched,
+    // then kept.
     Battle& battle();
+    frmInventory& inventoryWindow();
+    frmStats& statsWindow();
+    frmAbout& aboutWindow();
 
     Game& game() { return game_; }
     Services& services() { return services_; }
@@ -82,24 +86,7 @@ private:
     // Runs a key or menu command behind the guard, while the map is shown.
     void command(const std::function<void()>& handler);
 
-    Game& game_;
-    Services& services_;
-    Canvas HD_;
-    Canvas HDmask_;
-    Canvas LR_;
-    Canvas LRmask_;
-    Canvas EnemyL_;
-    std::unique_ptr<Battle> battle_;
-    QPointer<QWidget> focusBeforeLeaving_;  // the map's focus when another window opened
-
-    // The Game, Character and About menus and the windows they open (GameMenu.cpp).
-public:
-    // Each window is created hidden the first time it is needed, then kept.
-    frmInventory& inventoryWindow();
-    frmStats& statsWindow();
-    frmAbout& aboutWindow();
-
-private:
+    // The Game, Character and About menus (GameMenu.cpp).
     void connectMenus();
     void mnuSave_Click();
     void mnuLoad_Click();
@@ -108,7 +95,16 @@ private:
     void mnuinventory_Click();
     void mnuAbout_Click();
 
+    Game& game_;
+    Services& services_;
+    Canvas HD_;
+    Canvas HDmask_;
+    Canvas LR_;
+    Canvas LRmask_;
+    Canvas EnemyL_;
+    std::unique_ptr<Battle> battle_;
     std::unique_ptr<frmInventory> inventory_;
     std::unique_ptr<frmStats> stats_;
     std::unique_ptr<frmAbout> about_;
+    QPointer<QWidget> focusBeforeLeaving_;  // the map's focus when another window opened
 };
