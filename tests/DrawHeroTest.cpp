@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Pixels.h"
 #include "map/DrawHero.h"
 
 namespace {
@@ -53,14 +54,6 @@ Game heroAt(int x, int y)
     return game;
 }
 
-int heroPixels(const Canvas& map)
-{
-    int count = 0;
-    for (int y = 0; y < map.size().height(); ++y)
-        for (int x = 0; x < map.size().width(); ++x)
-            count += map.image().pixel(x, y) != map.picture().pixel(x, y);
-    return count;
-}
 
 } // namespace
 

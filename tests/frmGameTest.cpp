@@ -3,20 +3,7 @@
 #include <QTemporaryDir>
 
 #include "GameFixture.h"
-
-namespace {
-
-// Pixels of the map view that differ from its bare picture.
-int heroPixels(const Canvas& map)
-{
-    int count = 0;
-    for (int y = 0; y < map.size().height(); ++y)
-        for (int x = 0; x < map.size().width(); ++x)
-            count += map.image().pixel(x, y) != map.picture().pixel(x, y);
-    return count;
-}
-
-} // namespace
+#include "Pixels.h"
 
 using MainWindow = GameFixture;
 

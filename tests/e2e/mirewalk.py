@@ -14,11 +14,14 @@ import subprocess
 import tempfile
 import time
 
+import unittest
+
 import pyatspi
 
 BUILD_DIR = os.environ.get("MIREWALK_BUILD_DIR", os.path.join(os.path.dirname(__file__), "../../build"))
 SOURCE_DIR = os.path.abspath(os.path.join(os.path.dirname(__file__), "../.."))
 TIMEOUT = 10.0
+MAP_TITLE = "MIREWALK MAP SYSTEM - BY KORVANDEL"
 
 
 def wait_for(probe, what, timeout=TIMEOUT):
@@ -254,7 +257,7 @@ class Game:
 
     def back_on_map(self):
         """Waits for the map window with the arrows working again."""
-        self.window("MIREWALK MAP SYSTEM - BY KORVANDEL")
+        self.window(MAP_TITLE)
         self.wait_focus(self.find("image", None))
 
     def key(self, *keys):
@@ -279,3 +282,12 @@ class Game:
 
     def exit_status(self, timeout=TIMEOUT):
         return self.process.wait(timeout)
+
+
+class Played(unittest.TestCase):
+    """A test that starts with a game of its own, its hero named Arn."""
+
+    def setUp(self):
+        self.game = Game()
+        self.addCleanup(self.game.close)
+        self.game.start("Arn")

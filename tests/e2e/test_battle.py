@@ -2,7 +2,7 @@
 
 import unittest
 
-from mirewalk import Game, descendants, showing, wait_for
+from mirewalk import MAP_TITLE, Played, descendants, showing, wait_for
 
 NINE_SPACES = " " * 9
 
@@ -13,12 +13,7 @@ def battle_labels(game):
     return [node.name for node in descendants(window) if node.getRoleName() == "label" and showing(node)]
 
 
-class Battle(unittest.TestCase):
-    def setUp(self):
-        self.game = Game()
-        self.addCleanup(self.game.close)
-        self.game.start("Arn")
-
+class Battle(Played):
     def walk_until(self, wanted):
         """Walks right and left, running from every monster but one named wanted."""
         found = []
@@ -56,7 +51,7 @@ class Battle(unittest.TestCase):
         if self.wait_alert():
             self.game.ok("LEVEL UP!!")
         self.game.back_on_map()
-        self.assertEqual(self.game.window_titles(), ["MIREWALK MAP SYSTEM - BY KORVANDEL"])
+        self.assertEqual(self.game.window_titles(), [MAP_TITLE])
         self.game.walk("Up")  # the arrows walk again
 
     def test_defend_and_item_do_nothing_and_run_returns_to_the_map(self):
@@ -67,7 +62,7 @@ class Battle(unittest.TestCase):
         self.assertFalse(self.wait_alert())
         self.assertEqual(battle_labels(self.game), before)
         self.game.run_away()
-        self.assertEqual(self.game.window_titles(), ["MIREWALK MAP SYSTEM - BY KORVANDEL"])
+        self.assertEqual(self.game.window_titles(), [MAP_TITLE])
 
     def wait_alert(self):
         """Whether a message box opens within a moment."""

@@ -5,16 +5,11 @@ import subprocess
 import tempfile
 import unittest
 
-from mirewalk import Game, descendants, showing
+from mirewalk import MAP_TITLE, Played, descendants, showing
 
-MAP_TITLE = "MIREWALK MAP SYSTEM - BY KORVANDEL"
-
-
-class Menus(unittest.TestCase):
+class Menus(Played):
     def setUp(self):
-        self.game = Game()
-        self.addCleanup(self.game.close)
-        self.game.start("Arn")
+        super().setUp()
         self.shots = tempfile.mkdtemp()
 
     def map_picture(self, name):

@@ -2,17 +2,9 @@
 
 import unittest
 
-from mirewalk import Game
+from mirewalk import Played
 
-MAP_TITLE = "MIREWALK MAP SYSTEM - BY KORVANDEL"
-
-
-class Endings(unittest.TestCase):
-    def setUp(self):
-        self.game = Game()
-        self.addCleanup(self.game.close)
-        self.game.start("Arn")
-
+class Endings(Played):
     def test_the_heros_death_ends_the_program_with_status_zero_after_its_message(self):
         # The hero rolled at every start (34 HP, strength 4) meets a Crazy
         # Nimpho on the eleventh step and cannot survive fighting it.

@@ -5,10 +5,7 @@ import subprocess
 import tempfile
 import unittest
 
-from mirewalk import SOURCE_DIR, Game, wait_for
-
-MAP_TITLE = "MIREWALK MAP SYSTEM - BY KORVANDEL"
-
+from mirewalk import MAP_TITLE, SOURCE_DIR, Game, wait_for
 
 def differing_pixels(screenshot, region, picture):
     """How many pixels of the screenshot's region differ from a picture file."""
