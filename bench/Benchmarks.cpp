@@ -76,9 +76,8 @@ BENCHMARK(bareCopy)->Iterations(20000)->Unit(benchmark::kMicrosecond);
 
 // One line of the summary: a figure beside its baseline, their ratio, and
 // whether the ratio (and an extra condition, if any) meets its target.
-void summarise(const char* what, const char* value, const char* baselineName,
-               const char* baseline, double ratio, double maxRatio, const char* extra = "",
-               bool extraMet = true)
+void summarise(const char* what, const char* value, const char* baselineName, const char* baseline,
+               double ratio, double maxRatio, const char* extra = "", bool extraMet = true)
 {
     std::printf("%-36s %12s   %-26s %12s   ratio %7.2f", what, value, baselineName, baseline, ratio);
     if (maxRatio <= 0) {
@@ -103,8 +102,8 @@ std::string us(double value)
 }
 
 // Summarises a figure against its baseline, when both were measured.
-void compare(const char* what, const char* figure, const char* baselineName,
-             const char* baseline, double maxRatio, const char* extra = "", bool extraMet = true)
+void compare(const char* what, const char* figure, const char* baselineName, const char* baseline,
+             double maxRatio, const char* extra = "", bool extraMet = true)
 {
     auto& kept = figures();
     if (!kept.count(figure) || !kept.count(baseline))
@@ -122,18 +121,19 @@ void printSummary()
             " and < 100 us", kept["step"] < 100.0);
     compare("DrawHero alone", "drawHero", "bare picture copy", "floor", 20.0);
     compare("start-up in this process", "start", "bare main window", "bareStart", 1.3);
-    compare("cold start, fresh process", "coldStart", "bare main window, fresh", "coldBareStart", 1.3);
+    compare("cold start, fresh process", "coldStart", "bare main window, fresh", "coldBareStart",
+            1.3);
     compare("inventory opening 9,901-10,000", "openingLast", "openings 1-100", "openingFirst", 2.0);
     compare("battle exchange through the window", "exchange", "its rules alone", "exchangeRules", 0);
     if (kept.count("bytesPerRow"))
-        std::printf("%-36s %9.0f bytes of heap per found row (no target)\n",
-                    "inventory memory", kept["bytesPerRow"]);
+        std::printf("%-36s %9.0f bytes of heap per found row (no target)\n", "inventory memory",
+                    kept["bytesPerRow"]);
     if (kept.count("idleTimers"))
         std::printf("%-36s %12.0f   target 0   %s\n", "timers running while idle",
                     kept["idleTimers"], kept["idleTimers"] == 0 ? "met" : "NOT MET");
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {

@@ -135,4 +135,4 @@ void idleTimers(benchmark::State& state)
 }
 BENCHMARK(idleTimers)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace

@@ -22,7 +22,8 @@ std::shared_ptr<void> showBareWindow()
     auto window = std::make_shared<QMainWindow>();
     auto* label = new QLabel(window.get());
     // From the file every time: QPixmap's own loading would take it from its cache.
-    label->setPixmap(QPixmap::fromImage(QImage(QStringLiteral(MIREWALK_SOURCE_DIR "/Maps/M1.jpg"))));
+    label->setPixmap(
+        QPixmap::fromImage(QImage(QStringLiteral(MIREWALK_SOURCE_DIR "/Maps/M1.jpg"))));
     window->setCentralWidget(label);
     window->show();
     window->repaint();
@@ -88,7 +89,7 @@ void startCold(benchmark::State& state)
 }
 BENCHMARK(startCold)->Iterations(15)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace
 
 void startOnceAndEnd(const std::string& kind)
 {

@@ -216,7 +216,7 @@ bool playOne(Play& play, Input& input)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {

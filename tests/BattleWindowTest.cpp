@@ -31,7 +31,7 @@ protected:
 
 std::string text(const QLabel* label) { return label->text().toStdString(); }
 
-} // namespace
+}  // namespace
 
 TEST_F(BattleWindow, EveryElementHasItsPlaceFontAndColour)
 {

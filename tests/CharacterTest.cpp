@@ -21,7 +21,7 @@ Game hero(int16_t strength, int32_t experience = 0)
     return game;
 }
 
-} // namespace
+}  // namespace
 
 TEST(RollItem, EachThirdOfTheDrawsWritesItsOwnEntryAndNoOther)
 {
@@ -30,12 +30,9 @@ TEST(RollItem, EachThirdOfTheDrawsWritesItsOwnEntryAndNoOther)
         int index;
         Item item;
     } cases[] = {
-        {0.0f, 1, ShortSword},
-        {0.3333333f, 1, ShortSword},  // just below a third
-        {0.3333334f, 2, LeatherArmour},
-        {0.6666666f, 2, LeatherArmour},
-        {0.6666667f, 3, UselessStone},
-        {LargestBelowOne, 3, UselessStone},
+        {0.0f, 1, ShortSword},          {0.3333333f, 1, ShortSword},  // just below a third
+        {0.3333334f, 2, LeatherArmour}, {0.6666666f, 2, LeatherArmour},
+        {0.6666667f, 3, UselessStone},  {LargestBelowOne, 3, UselessStone},
     };
     for (const auto& c : cases) {
         Game game;
@@ -74,7 +71,8 @@ TEST(Filing, EachItemLandsInOneListAndTheTestsAreIndependentAndExact)
     EXPECT_EQ(listsFor(LeatherArmour), L{ItemList::ARMOUR});
     EXPECT_EQ(listsFor(UselessStone), L{ItemList::MISC});
     // Unequippable armour or weapons would go to two lists, MISC first.
-    EXPECT_EQ(listsFor({"Torn Cloak", "Armour", Truth::False}), (L{ItemList::MISC, ItemList::ARMOUR}));
+    EXPECT_EQ(listsFor({"Torn Cloak", "Armour", Truth::False}),
+              (L{ItemList::MISC, ItemList::ARMOUR}));
     EXPECT_EQ(listsFor({"Rusty Sword", "Weapon", Truth::False}), (L{ItemList::MISC, ItemList::CR}));
     // Kinds compare exactly: nothing files these.
     EXPECT_EQ(listsFor({"Stick", "weapon", Truth::True}), L{});
@@ -117,9 +115,9 @@ TEST(Equip, LongRangeDamageFromStrengthAndExperienceRoundsHalvesToEven)
         {7, 1500, 0.5f, 4},  // 3 + 1.5 = 4.5 goes to 4
         {7, 2500, 0.5f, 6},  // 3 + 2.5 = 5.5 goes to 6
         {7, 0, LargestBelowOne, 6},
-        {10, 0, 0.7f, 6},    // 10 x 0.7f is just below 7, though a float product rounds to 7
+        {10, 0, 0.7f, 6},  // 10 x 0.7f is just below 7, though a float product rounds to 7
         {1, 0, LargestBelowOne, 0},
-        {1, 500, 0.9f, 0},   // 0.5 goes to 0
+        {1, 500, 0.9f, 0},  // 0.5 goes to 0
         {1, 1500, 0.9f, 2},
         {1, 2499, 0.9f, 2},
         {12, 32'766'500, 0.0f, 32766},  // the largest damage still rounded, to even

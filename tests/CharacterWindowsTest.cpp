@@ -30,7 +30,7 @@ bool showsAll(const Label* label)
     return label->width() >= QFontMetrics(label->font()).horizontalAdvance(label->text());
 }
 
-} // namespace
+}  // namespace
 
 class CharacterWindows : public GameFixture {
 protected:
@@ -80,8 +80,8 @@ TEST_F(CharacterWindows, EachWindowHasItsTitleAndSizeAndShowsEveryCaptionWhole)
     }
     // The inventory's captions end before the lists beside them.
     const frmInventory& inventory = window->inventoryWindow();
-    for (const Label* caption : {inventory.Label1, inventory.Label2, inventory.Label3,
-                                 inventory.Label4, inventory.Label5})
+    for (const Label* caption :
+         {inventory.Label1, inventory.Label2, inventory.Label3, inventory.Label4, inventory.Label5})
         EXPECT_LE(caption->geometry().right(), 144) << caption->text().toStdString();
 }
 
@@ -124,7 +124,7 @@ TEST_F(CharacterWindows, OneRowListsShowAWholeRowAndScrollOneRowAtATime)
         openInventory(Sword);
     }
     QListWidget* cr = inventory.CR;
-    QApplication::processEvents();  // the list lays out its new rows
+    QApplication::processEvents();                     // the list lays out its new rows
     EXPECT_EQ(cr->verticalScrollBar()->maximum(), 2);  // one position per row
     clickRow(cr, 0);
     QTest::keyClick(cr, Qt::Key_Down);
@@ -203,9 +203,9 @@ TEST_F(CharacterWindows, StatsAreWrittenAfreshAtEveryOpening)
     game.Strength = 11;
     game.Defense = -4;
     choose(Qt::Key_C, Qt::Key_S);
-    const QStringList shown{stats.lblExperience->text(), stats.lblLevel->text(),
+    const QStringList shown{stats.lblExperience->text(),  stats.lblLevel->text(),
                             stats.lblToNextLevel->text(), stats.lblMHP->text(),
-                            stats.lblCHP->text(), stats.lblStrength->text(),
+                            stats.lblCHP->text(),         stats.lblStrength->text(),
                             stats.lblDefense->text()};
     EXPECT_EQ(shown, QStringList({"250", "2", "517", "31", "7", "11", "-4"}));
 }
@@ -292,8 +292,7 @@ void PrintTo(const Leaving& leaving, std::ostream* out)
     *out << leaving.window << (leaving.byFrame ? " left by its frame" : " left by BACK");
 }
 
-class LeavingAWindow : public CharacterWindows, public ::testing::WithParamInterface<Leaving> {
-};
+class LeavingAWindow : public CharacterWindows, public ::testing::WithParamInterface<Leaving> {};
 
 TEST_P(LeavingAWindow, ShowsTheMapAgainWithTheHeroFromTheFront)
 {

@@ -16,7 +16,7 @@ int errorNumber(const std::function<void()>& action)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 TEST(Checked, SixteenBitSumsStopAtTheRangeWithOverflow)
 {

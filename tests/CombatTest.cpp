@@ -47,7 +47,7 @@ struct Watched : ScriptedDialogs {
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST(RollMonster, EachKindRollsItsStatisticsInItsOwnOrder)
 {
@@ -57,7 +57,7 @@ TEST(RollMonster, EachKindRollsItsStatisticsInItsOwnOrder)
     struct Row {
         int kind;
         const char* name;
-        const char* file;  // none: the main window's EnemyL picture
+        const char* file;   // none: the main window's EnemyL picture
         Stats lowHighLow;   // the three statistic draws fed 0, largest, 0
         Stats highLowHigh;  // and fed largest, 0, largest
     };
@@ -89,8 +89,8 @@ TEST(RollMonster, EachKindRollsItsStatisticsInItsOwnOrder)
             EXPECT_EQ(monster.Attack, monster.Strength);
             EXPECT_EQ(monster.HP, monster.MaxHP);
             EXPECT_EQ(monster.RangedOn, Truth::False);
-            EXPECT_EQ(picture.source, row.file ? MonsterPicture::Source::File
-                                               : MonsterPicture::Source::EnemyL);
+            EXPECT_EQ(picture.source,
+                      row.file ? MonsterPicture::Source::File : MonsterPicture::Source::EnemyL);
             EXPECT_STREQ(picture.file, row.file);
         }
     }
@@ -162,8 +162,8 @@ TEST(Messages, EachTableRunsToItsLastLine)
          "The Monster said 'Hey baby, lets get down y0!', but it didn't effect you."},
         {PlayerMissMsg, 6, &Game::MissRoll, &Game::PlayerMsg,
          "You cower in fear as the Monster looked to mean for you to attack it!"},
-        {PlayerHitMsg, 6, &Game::HitRoll, &Game::PlayerMsg,
-         "You lifted your arms up as the stench from your armpits makes the monster crave for stench!"},
+        {PlayerHitMsg, 6, &Game::HitRoll,
+         &Game::PlayerMsg, "You lifted your arms up as the stench from your armpits makes the monster crave for stench!"},
         {MonsterHitMsg, 10, &Game::HitRoll, &Game::MonsterMsg,
          "The Monster unleashed it's true stench, nearly killing you!"},
     };
@@ -183,9 +183,10 @@ TEST(Messages, EachTableRunsToItsLastLine)
     EXPECT_EQ(game.MonsterMsg, "The MOnster kicked y0 ass and you laughed.");
     PlayerMissMsg(game, random);
     EXPECT_EQ(game.MissRoll, 1);  // the two miss tables share their roll
-    EXPECT_EQ(game.PlayerMsg, "You push all of your power into a single blow and slam your fist "
-                              "into the Monster's stomach... But you efforts were futile as the "
-                              "Monster laughs.");
+    EXPECT_EQ(game.PlayerMsg,
+              "You push all of your power into a single blow and slam your fist "
+              "into the Monster's stomach... But you efforts were futile as the "
+              "Monster laughs.");
 }
 
 TEST(CloseRanged, ThePlainExchange)
@@ -363,8 +364,9 @@ TEST(LongRanged, OnlyAMonsterThatStillStandsStrikesBackAtRange)
     EXPECT_EQ(game.CurHP, 1);  // the hero lives on at 1
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_THROW(LongRangedRound(game, dialogs), ProgramEnd);
-    EXPECT_EQ(dialogs.messages, std::vector<std::string>{
-        "You died while trying to fight a Monster TOO powerful for you. Game over."});
+    EXPECT_EQ(dialogs.messages,
+              std::vector<std::string>{
+                  "You died while trying to fight a Monster TOO powerful for you. Game over."});
 }
 
 TEST(LongRanged, HitPointsStopAtTheBottomOfTheirRangeForBothAttacks)

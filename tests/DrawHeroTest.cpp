@@ -54,8 +54,7 @@ Game heroAt(int x, int y)
     return game;
 }
 
-
-} // namespace
+}  // namespace
 
 TEST(DrawHero, MapShowsThroughTheWhiteBackgroundAndTheFigureIsOpaque)
 {
@@ -63,10 +62,10 @@ TEST(DrawHero, MapShowsThroughTheWhiteBackgroundAndTheFigureIsOpaque)
     Canvas map = grassMap();
     DrawHero(map, sprites.pair(), heroAt(30, 52));
 
-    EXPECT_EQ(map.image().pixel(30, 52), Grass);       // background corner
+    EXPECT_EQ(map.image().pixel(30, 52), Grass);  // background corner
     EXPECT_EQ(map.image().pixel(30 + 41, 52 + 57), Grass);
-    EXPECT_EQ(map.image().pixel(30 + 18, 52 + 10), Red);  // figure
-    EXPECT_EQ(map.image().pixel(30 + 20, 52), Black);     // outline, mask white
+    EXPECT_EQ(map.image().pixel(30 + 18, 52 + 10), Red);    // figure
+    EXPECT_EQ(map.image().pixel(30 + 20, 52), Black);       // outline, mask white
     EXPECT_EQ(map.image().pixel(30 + 21, 52 + 57), Black);  // outline, mask black
     EXPECT_EQ(heroPixels(map), 6 * 58);
 }

@@ -31,10 +31,9 @@ inline std::string stateOf(const Game& g)
         << "x" << g.SpriteHeight << " MapNo=" << g.MapNo << " StepCount=" << g.StepCount
         << " EncountersOn=" << g.EncountersOn << "\nMaxHP=" << g.MaxHP << " CurHP=" << g.CurHP
         << " Strength=" << g.Strength << " Defense=" << g.Defense << " Level=" << g.Level
-        << " Experience=" << g.Experience << " NextLevelExp=" << g.NextLevelExp
-        << " Gold=" << g.Gold << "\nLastDamage=" << g.LastDamage
-        << " MonsterIndex=" << g.MonsterIndex << " ItemIndex=" << g.ItemIndex
-        << " MissRoll=" << g.MissRoll << " HitRoll=" << g.HitRoll
+        << " Experience=" << g.Experience << " NextLevelExp=" << g.NextLevelExp << " Gold=" << g.Gold
+        << "\nLastDamage=" << g.LastDamage << " MonsterIndex=" << g.MonsterIndex
+        << " ItemIndex=" << g.ItemIndex << " MissRoll=" << g.MissRoll << " HitRoll=" << g.HitRoll
         << "\nPlayerMsg=" << g.PlayerMsg << "\nMonsterMsg=" << g.MonsterMsg << '\n';
     for (int i = 0; i < Table<Item>::Size; ++i) {
         const Item& item = g.Items[i];
@@ -43,13 +42,13 @@ inline std::string stateOf(const Game& g)
                 << int(item.Equippable) << '\n';
         const Monster& m = g.Monsters[i];
         if (m.Name.empty() && m.Attack == 0 && m.RangedOn == Truth::False && m.RangedAttack == 0
-            && m.Reserved1 == 0 && m.Reserved2 == 0 && m.HP == 0 && m.MaxHP == 0
-            && m.Strength == 0 && m.Defense == 0)
+            && m.Reserved1 == 0 && m.Reserved2 == 0 && m.HP == 0 && m.MaxHP == 0 && m.Strength == 0
+            && m.Defense == 0)
             continue;
         out << "Monsters(" << i << ")=" << m.Name << " Attack=" << m.Attack
             << " RangedOn=" << int(m.RangedOn) << " RangedAttack=" << m.RangedAttack
-            << " Reserved=" << m.Reserved1 << "," << m.Reserved2 << " HP=" << m.HP << "/"
-            << m.MaxHP << " Strength=" << m.Strength << " Defense=" << m.Defense << '\n';
+            << " Reserved=" << m.Reserved1 << "," << m.Reserved2 << " HP=" << m.HP << "/" << m.MaxHP
+            << " Strength=" << m.Strength << " Defense=" << m.Defense << '\n';
     }
     return out.str();
 }

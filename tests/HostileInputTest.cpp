@@ -21,7 +21,7 @@ void repeatKey(QWidget* target, Qt::Key key)
     QApplication::sendEvent(target, &press);
 }
 
-} // namespace
+}  // namespace
 
 // ---- Names at the prompt ----
 
@@ -61,11 +61,12 @@ TEST_P(HostileName, IsKeptAsTypedAndShownInTheStats)
 
 INSTANTIATE_TEST_SUITE_P(
     AtThePrompt, HostileName,
-    ::testing::Values(Name{"Empty", ""}, Name{"OneCharacter", "W"},
-                      Name{"HundredThousandCharacters", std::string(100000, 'm')},
-                      Name{"ControlCharacters", std::string("a\0b\tc\nd\re\x1b[31mf\x7f", 16)},
-                      Name{"RightToLeft", "\u202eWren \u05e9\u05dc\u05d5\u05dd \u0645\u0631\u062d\u0628\u0627"},
-                      Name{"Emoji", "\U0001F9D9\u200D\u2642\uFE0F Wren \U0001F40D\U0001F3F3\uFE0F\u200D\U0001F308"}),
+    ::testing::Values(
+        Name{"Empty", ""}, Name{"OneCharacter", "W"},
+        Name{"HundredThousandCharacters", std::string(100000, 'm')},
+        Name{"ControlCharacters", std::string("a\0b\tc\nd\re\x1b[31mf\x7f", 16)},
+        Name{"RightToLeft", "\u202eWren \u05e9\u05dc\u05d5\u05dd \u0645\u0631\u062d\u0628\u0627"},
+        Name{"Emoji", "\U0001F9D9\u200D\u2642\uFE0F Wren \U0001F40D\U0001F3F3\uFE0F\u200D\U0001F308"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // ---- Broken picture files ----
@@ -99,7 +100,8 @@ protected:
             const QDir source(QStringLiteral(MIREWALK_SOURCE_DIR "/") + sub);
             ASSERT_TRUE(QDir(folder.path()).mkpath(sub));
             for (const QString& name : source.entryList(QDir::Files))
-                ASSERT_TRUE(QFile::copy(source.filePath(name), folder.path() + '/' + sub + '/' + name));
+                ASSERT_TRUE(
+                    QFile::copy(source.filePath(name), folder.path() + '/' + sub + '/' + name));
         }
         const QByteArray good = readAll(fullPath());
         ASSERT_TRUE(QFile::remove(fullPath()));
@@ -251,8 +253,9 @@ TEST_F(HeldKey, EveryRepeatIsOneStepAndTheBoxesFollow)
                 random.feed({LargestBelowOne});  // this step's encounter roll: no monster
             repeatKey(window->Map, key);
             ++steps;
-            ASSERT_EQ(boxes(), (std::to_string(game.PlayerX) + ' ' + std::to_string(game.PlayerY)
-                                + ' ' + std::to_string(game.MapNo)));
+            ASSERT_EQ(boxes(),
+                      (std::to_string(game.PlayerX) + ' ' + std::to_string(game.PlayerY) + ' '
+                       + std::to_string(game.MapNo)));
             ASSERT_EQ(game.StepCount, (steps - 1) % 5 + 1);
             ASSERT_EQ(random.pending(), 0u);
         }

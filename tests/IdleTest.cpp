@@ -16,7 +16,7 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(Idle, NoTimerRunsAfterStartOrAnyOfThePlayersActions)
 {

@@ -6,8 +6,8 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QSet>
-#include <QWidget>
 #include <QTest>
+#include <QWidget>
 #include <QWindow>
 #include <algorithm>
 #include <string>

@@ -21,7 +21,7 @@ struct Row {
     bool crossed;
 };
 
-} // namespace
+}  // namespace
 
 TEST(Movement, ArrowKeyCodes)
 {
@@ -64,10 +64,14 @@ TEST(Movement, EveryStopAndCrossing)
     for (const Row& row : rows) {
         Game game = at(row.mapNo, row.x, row.y);
         const bool crossed = moveHero(game, row.direction);
-        EXPECT_EQ(game.MapNo, row.wantMap) << "from map " << row.mapNo << " at " << row.x << "," << row.y;
-        EXPECT_EQ(game.PlayerX, row.wantX) << "from map " << row.mapNo << " at " << row.x << "," << row.y;
-        EXPECT_EQ(game.PlayerY, row.wantY) << "from map " << row.mapNo << " at " << row.x << "," << row.y;
-        EXPECT_EQ(crossed, row.crossed) << "from map " << row.mapNo << " at " << row.x << "," << row.y;
+        EXPECT_EQ(game.MapNo, row.wantMap)
+            << "from map " << row.mapNo << " at " << row.x << "," << row.y;
+        EXPECT_EQ(game.PlayerX, row.wantX)
+            << "from map " << row.mapNo << " at " << row.x << "," << row.y;
+        EXPECT_EQ(game.PlayerY, row.wantY)
+            << "from map " << row.mapNo << " at " << row.x << "," << row.y;
+        EXPECT_EQ(crossed, row.crossed)
+            << "from map " << row.mapNo << " at " << row.x << "," << row.y;
     }
 }
 
@@ -117,8 +121,9 @@ TEST(Movement, EnteringMapTwoFromBelowAndSteppingDownCrossesBack)
 TEST(Movement, KeepsTheHeroInsideTheMapsOverALongWalk)
 {
     Game game = at(1, 30, 52);
-    const Direction pattern[] = {Direction::Up, Direction::Up, Direction::Right, Direction::Right,
-                                 Direction::Right, Direction::Down, Direction::Left};
+    const Direction pattern[] = {Direction::Up,    Direction::Up,    Direction::Right,
+                                 Direction::Right, Direction::Right, Direction::Down,
+                                 Direction::Left};
     for (int i = 0; i < 20000; ++i) {
         moveHero(game, pattern[(i * 7 + i / 13) % 7]);
         ASSERT_GE(game.MapNo, 1);

@@ -11,11 +11,11 @@ TEST(NewGame, StartValuesAndTheThreeRollsInOrder)
 
     EXPECT_EQ(random.draws(), 3u);
     EXPECT_EQ(game.PlayerName, "Arn");
-    EXPECT_EQ(game.MaxHP, 10);     // floor(0 * 30) + 10
+    EXPECT_EQ(game.MaxHP, 10);  // floor(0 * 30) + 10
     EXPECT_EQ(game.CurHP, 10);
     EXPECT_EQ(game.Strength, 12);  // floor(largest * 10) + 3
     EXPECT_EQ(game.AttackPower, 12);
-    EXPECT_EQ(game.Defense, 3);    // floor(0.5 * 5) + 1
+    EXPECT_EQ(game.Defense, 3);  // floor(0.5 * 5) + 1
     EXPECT_EQ(game.PlayerX, 30);
     EXPECT_EQ(game.PlayerY, 52);
     EXPECT_EQ(game.SpriteWidth, 42);
@@ -54,7 +54,7 @@ TEST(NewGame, EveryRunRollsTheSameHeroFromTheFirstThreeDraws)
 TEST(NewGame, AnyNameIsKeptUnchanged)
 {
     for (const std::string& name : {std::string(), std::string("  Sir  Wade "),
-                                   std::string("Zoë 勇者 \xe2\x80\x8f"), std::string(100000, 'x')}) {
+                                    std::string("Zoë 勇者 \xe2\x80\x8f"), std::string(100000, 'x')}) {
         Game game;
         Random random;
         startNewGame(game, random, name);

@@ -18,12 +18,11 @@ namespace {
 constexpr QRgb kWhite = 0xffffff;
 constexpr QRgb kBlack = 0x000000;
 
-QRgb rgb(const QImage &img, int x, int y) {
-    return img.pixel(x, y) & 0xffffff;
-}
+QRgb rgb(const QImage& img, int x, int y) { return img.pixel(x, y) & 0xffffff; }
 
 // Loads a picture the way the game does (format decided from the content).
-QImage load(const std::string &relative) {
+QImage load(const std::string& relative)
+{
     const QString path = QStringLiteral(MIREWALK_SOURCE_DIR "/") + QString::fromStdString(relative);
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
@@ -34,12 +33,14 @@ QImage load(const std::string &relative) {
 
 // Counts white pixels that cannot be reached from the border through white
 // pixels: holes inside the figure, which the game would paint as white blotches.
-int enclosedWhitePixels(const QImage &sprite) {
+int enclosedWhitePixels(const QImage& sprite)
+{
     const int w = sprite.width(), h = sprite.height();
     std::vector<char> seen(size_t(w * h), 0);
     std::vector<std::pair<int, int>> todo;
     const auto visit = [&](int x, int y) {
-        if (x < 0 || y < 0 || x >= w || y >= h || seen[size_t(y * w + x)] || rgb(sprite, x, y) != kWhite)
+        if (x < 0 || y < 0 || x >= w || y >= h || seen[size_t(y * w + x)]
+            || rgb(sprite, x, y) != kWhite)
             return;
         seen[size_t(y * w + x)] = 1;
         todo.emplace_back(x, y);
@@ -70,7 +71,9 @@ int enclosedWhitePixels(const QImage &sprite) {
 // Largest colour difference between the two sides of a seam, comparing the
 // average colour of 16-pixel stretches so the grass texture evens out. The
 // lines start at (ax, ay) in a and (bx, by) in b and run n pixels along (dx, dy).
-int seamDifference(const QImage &a, int ax, int ay, const QImage &b, int bx, int by, int dx, int dy, int n) {
+int seamDifference(const QImage& a, int ax, int ay, const QImage& b, int bx, int by, int dx, int dy,
+                   int n)
+{
     int worst = 0;
     for (int start = 0; start + 16 <= n; start += 8) {
         int sa[3] = {}, sb[3] = {};
@@ -85,7 +88,8 @@ int seamDifference(const QImage &a, int ax, int ay, const QImage &b, int bx, int
     return worst;
 }
 
-TEST(HeroSprites, MasksMatchSpritesPixelForPixel) {
+TEST(HeroSprites, MasksMatchSpritesPixelForPixel)
+{
     for (const std::string name : {"HD", "LR"}) {
         SCOPED_TRACE(name);
         const QImage sprite = load("src/map/pictures/" + name + ".png");
@@ -98,12 +102,13 @@ TEST(HeroSprites, MasksMatchSpritesPixelForPixel) {
                 const QRgb s = rgb(sprite, x, y), m = rgb(mask, x, y);
                 // Any other mask value would tint the map around the hero.
                 const bool ok = (m == kBlack || m == kWhite) &&
-                                // White background must let the map through...
-                                (s != kWhite || m == kBlack) &&
-                                // ...and every coloured figure pixel must be cut out of it.
-                                (s == kWhite || s == kBlack || m == kWhite);
+                    // White background must let the map through...
+                    (s != kWhite || m == kBlack) &&
+                    // ...and every coloured figure pixel must be cut out of it.
+                    (s == kWhite || s == kBlack || m == kWhite);
                 if (!ok && ++wrong <= 5)
-                    ADD_FAILURE() << "pixel (" << x << ", " << y << ") sprite " << std::hex << s << " mask " << m;
+                    ADD_FAILURE() << "pixel (" << x << ", " << y << ") sprite " << std::hex << s
+                                  << " mask " << m;
                 figure += m == kWhite;
             }
         EXPECT_EQ(wrong, 0);
@@ -112,7 +117,8 @@ TEST(HeroSprites, MasksMatchSpritesPixelForPixel) {
     }
 }
 
-TEST(Maps, HaveTheMapWindowSizeAndMatchAcrossOpenEdges) {
+TEST(Maps, HaveTheMapWindowSizeAndMatchAcrossOpenEdges)
+{
     // The four maps form a square: 2 | 3 above, 1 | 4 below.
     QImage m[5];
     for (int i = 1; i <= 4; ++i) {
@@ -122,14 +128,19 @@ TEST(Maps, HaveTheMapWindowSizeAndMatchAcrossOpenEdges) {
     // Ground continues across the edges the hero walks through; a swapped or
     // redrawn map shows up as a seam well above the grass texture's variation.
     const int limit = 20;
-    EXPECT_LT(seamDifference(m[2], 0, 272, m[1], 0, 0, 1, 0, 326), limit) << "map 2 bottom / map 1 top";
-    EXPECT_LT(seamDifference(m[3], 0, 272, m[4], 0, 0, 1, 0, 326), limit) << "map 3 bottom / map 4 top";
-    EXPECT_LT(seamDifference(m[2], 325, 0, m[3], 0, 0, 0, 1, 273), limit) << "map 2 right / map 3 left";
-    EXPECT_LT(seamDifference(m[1], 325, 0, m[4], 0, 0, 0, 1, 273), limit) << "map 1 right / map 4 left";
+    EXPECT_LT(seamDifference(m[2], 0, 272, m[1], 0, 0, 1, 0, 326), limit)
+        << "map 2 bottom / map 1 top";
+    EXPECT_LT(seamDifference(m[3], 0, 272, m[4], 0, 0, 1, 0, 326), limit)
+        << "map 3 bottom / map 4 top";
+    EXPECT_LT(seamDifference(m[2], 325, 0, m[3], 0, 0, 0, 1, 273), limit)
+        << "map 2 right / map 3 left";
+    EXPECT_LT(seamDifference(m[1], 325, 0, m[4], 0, 0, 0, 1, 273), limit)
+        << "map 1 right / map 4 left";
 }
 
-TEST(OtherPictures, HaveTheSizesTheirWindowsExpect) {
-    for (const char *name : {"Snake", "Shoe", "sock", "nopic"}) {
+TEST(OtherPictures, HaveTheSizesTheirWindowsExpect)
+{
+    for (const char* name : {"Snake", "Shoe", "sock", "nopic"}) {
         const QImage monster = load(std::string("Monsters/") + name + ".jpg");
         EXPECT_EQ(monster.size(), QSize(81, 81)) << name;
     }
@@ -141,4 +152,4 @@ TEST(OtherPictures, HaveTheSizesTheirWindowsExpect) {
     EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << "icon background should be transparent";
 }
 
-} // namespace
+}  // namespace

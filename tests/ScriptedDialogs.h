@@ -10,10 +10,10 @@
 
 class ScriptedDialogs : public Dialogs {
 public:
-    std::string name = "Hero";          // the answer to the prompt
-    std::vector<std::string> prompts;   // questions asked
-    std::vector<std::string> messages;  // texts of the message boxes, in order
-    int endStatus = -1;                 // exit status, -1 while running
+    std::string name = "Hero";                          // the answer to the prompt
+    std::vector<std::string> prompts;                   // questions asked
+    std::vector<std::string> messages;                  // texts of the message boxes, in order
+    int endStatus = -1;                                 // exit status, -1 while running
     std::function<void(const std::string&)> onMessage;  // runs while a box is "open"
 
     std::string prompt(const std::string& question) override

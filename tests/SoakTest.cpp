@@ -30,9 +30,9 @@ int setting(const char* name, int fallback)
 class Soak : public GameFixture {
 protected:
     std::mt19937 chooser{static_cast<std::mt19937::result_type>(setting("MIREWALK_SOAK_SEED", 6))};
-    std::deque<std::string> trail;  // the latest actions, for the failure report
+    std::deque<std::string> trail;    // the latest actions, for the failure report
     std::map<std::string, int> done;  // how often each action was taken
-    bool typedInto[3] = {};         // XPOS, YPOS, MNO hold text the player typed
+    bool typedInto[3] = {};           // XPOS, YPOS, MNO hold text the player typed
     int games = 1;
 
     // A number from 0 to n - 1.
@@ -142,9 +142,12 @@ protected:
             QAction* action;
         };
         const Entry entries[] = {
-            {Qt::Key_G, Qt::Key_S, window->mnuSave},      {Qt::Key_G, Qt::Key_L, window->mnuLoad},
-            {Qt::Key_G, Qt::Key_E, window->mnuExit},      {Qt::Key_C, Qt::Key_S, window->mnuStats},
-            {Qt::Key_C, Qt::Key_I, window->mnuinventory}, {Qt::Key_A, Qt::Key_unknown, window->mnuAbout},
+            {Qt::Key_G, Qt::Key_S, window->mnuSave},
+            {Qt::Key_G, Qt::Key_L, window->mnuLoad},
+            {Qt::Key_G, Qt::Key_E, window->mnuExit},
+            {Qt::Key_C, Qt::Key_S, window->mnuStats},
+            {Qt::Key_C, Qt::Key_I, window->mnuinventory},
+            {Qt::Key_A, Qt::Key_unknown, window->mnuAbout},
         };
         // Exit ends the game: chosen seldom, so that games last.
         int chosen = pick(6);
@@ -218,7 +221,10 @@ protected:
         case 1: clickLabel(inventory.lblEquipCR); return;
         case 2: clickLabel(inventory.lblEquipLR); return;
         case 3: clickLabel(inventory.BCK); return;
-        case 4: note("close inventory"); inventory.close(); return;
+        case 4:
+            note("close inventory");
+            inventory.close();
+            return;
         }
         ListBox* list = lists[pick(3)];
         if (list->count() == 0)
@@ -300,7 +306,7 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(Soak, RandomActionsThroughTheRealWindowsKeepEveryInvariant)
 {
@@ -312,8 +318,8 @@ TEST_F(Soak, RandomActionsThroughTheRealWindowsKeepEveryInvariant)
         act();
         settle();
         const std::string wrong = broken();
-        ASSERT_TRUE(wrong.empty()) << "after action " << n << " of game " << games << ": "
-                                   << wrong << "\nlatest actions: " << trailText();
+        ASSERT_TRUE(wrong.empty()) << "after action " << n << " of game " << games << ": " << wrong
+                                   << "\nlatest actions: " << trailText();
         if (dialogs.ended()) {
             ASSERT_EQ(dialogs.endStatus, 0) << trailText();
             ++ends[trail.back()];
@@ -328,13 +334,35 @@ TEST_F(Soak, RandomActionsThroughTheRealWindowsKeepEveryInvariant)
     // The run reached every window and took every action that does not end a game.
     for (const char* name : {"frmGame", "Battle", "frmInventory", "frmStats", "frmAbout"})
         EXPECT_GT(visits[name], 0) << name;
-    for (const char* action :
-         {"click lblCRA", "click lblAttack", "click lblDefend", "click lblITEM", "click lblRUN",
-          "close battle", "click lblEquipA", "click lblEquipCR", "click lblEquipLR", "click BCK",
-          "close inventory", "select a row of CR", "click lblBACK", "close frmStats",
-          "click lblBack", "close frmAbout", "tab", "click box 0", "click map", "type into box 0",
-          "key menu &Save Game", "mouse menu &Save Game", "key menu &Load Game",
-          "mouse menu &Load Game", "key menu &Stats", "mouse menu &Stats", "key menu &Inventory",
-          "mouse menu &Inventory", "key menu &About", "mouse menu &About"})
+    for (const char* action : {"click lblCRA",
+                               "click lblAttack",
+                               "click lblDefend",
+                               "click lblITEM",
+                               "click lblRUN",
+                               "close battle",
+                               "click lblEquipA",
+                               "click lblEquipCR",
+                               "click lblEquipLR",
+                               "click BCK",
+                               "close inventory",
+                               "select a row of CR",
+                               "click lblBACK",
+                               "close frmStats",
+                               "click lblBack",
+                               "close frmAbout",
+                               "tab",
+                               "click box 0",
+                               "click map",
+                               "type into box 0",
+                               "key menu &Save Game",
+                               "mouse menu &Save Game",
+                               "key menu &Load Game",
+                               "mouse menu &Load Game",
+                               "key menu &Stats",
+                               "mouse menu &Stats",
+                               "key menu &Inventory",
+                               "mouse menu &Inventory",
+                               "key menu &About",
+                               "mouse menu &About"})
         EXPECT_GT(done[action], 0) << action;
 }

@@ -4,7 +4,8 @@
 
 CharacterWindow::CharacterWindow(frmGame& main, const char* name, const QString& caption,
                                  QSize clientSize)
-    : GameWindow(name, caption, clientSize), main_(main)
+    : GameWindow(name, caption, clientSize),
+      main_(main)
 {
 }
 

@@ -19,7 +19,7 @@ Window& lazily(std::unique_ptr<Window>& window, frmGame& main)
     return *window;
 }
 
-} // namespace
+}  // namespace
 
 frmInventory& frmGame::inventoryWindow() { return lazily(inventory_, *this); }
 frmStats& frmGame::statsWindow() { return lazily(stats_, *this); }

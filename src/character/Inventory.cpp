@@ -19,7 +19,7 @@ const std::array<Item, 3> FoundItems{{
     {"Useless Stone", "", Truth::False},
 }};
 
-} // namespace
+}  // namespace
 
 void RollItem(Game& game, Random& random)
 {
@@ -39,10 +39,7 @@ std::vector<ItemList> listsFor(const Item& item)
     return lists;
 }
 
-void equipArmour(Game& game, const std::string& selected)
-{
-    game.ArmourName = selected;
-}
+void equipArmour(Game& game, const std::string& selected) { game.ArmourName = selected; }
 
 void equipCloseRange(Game& game, Random& random, const std::string& selected)
 {

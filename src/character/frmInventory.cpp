@@ -24,7 +24,8 @@ frmInventory::frmInventory(frmGame& main)
     lblEquipA = equip("lblEquipA", {264, 88});
     Label4 = caption("Label4", "MISC :", {16, 120});
     MISC = new ListBox(this, "MISC", {144, 128, 97, 20}, FontPx::Small);
-    Label5 = new Label(this, "Label5", QStringLiteral("GOLD :"), {16, 152}, FontPx::Small, Qt::yellow);
+    Label5 = new Label(this, "Label5", QStringLiteral("GOLD :"), {16, 152}, FontPx::Small,
+                       Qt::yellow);
     GLD = new TextBox(this, "GLD", {144, 152, 65, 19});
     BCK = new Label(this, "BCK", QStringLiteral("BACK"), {216, 272}, FontPx::Large, Qt::green);
 

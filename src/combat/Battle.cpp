@@ -32,23 +32,28 @@ QPlainTextEdit* messageBox(QWidget* parent)
     return box;
 }
 
-} // namespace
+}  // namespace
 
 Battle::Battle(frmGame& map)
-    : GameWindow("Battle", QStringLiteral("MONSTER APPEARED!!!"), {643, 561}), map_(map)
+    : GameWindow("Battle", QStringLiteral("MONSTER APPEARED!!!"), {643, 561}),
+      map_(map)
 {
     Label1 = new Label(this, "Label1", QStringLiteral("CURRENT HP:"), {16, 16}, FontPx::Small, Red);
     lblHP = new Label(this, "lblHP", QString(), {136, 16}, FontPx::Small, Red);
-    Label2 = new Label(this, "Label2", QStringLiteral("MONSTER HP :"), {416, 16}, FontPx::Small, Green);
+    Label2 = new Label(this, "Label2", QStringLiteral("MONSTER HP :"), {416, 16}, FontPx::Small,
+                       Green);
     lblMHP = new Label(this, "lblMHP", QString(), {536, 16}, FontPx::Small, Green);
     lblMNAME = new Label(this, "lblMNAME", QString(), {432, 80}, FontPx::Medium, Green);
     Picture1 = new PictureView(this, "Picture1", {32, 152, 65, 81});
     Picture2 = new PictureView(this, "Picture2", {456, 152, 81, 81});
     BINFO = messageBox(this);
-    lblAttack = new Label(this, "lblAttack", QStringLiteral("LONG RANGED ATTACK"), {64, 424}, FontPx::Large, Red);
+    lblAttack = new Label(this, "lblAttack", QStringLiteral("LONG RANGED ATTACK"), {64, 424},
+                          FontPx::Large, Red);
     lblAttack->hide();
-    lblCRA = new Label(this, "lblCRA", QStringLiteral("CLOSE RANGED ATTACK"), {64, 448}, FontPx::Large, Blue);
-    lblDefend = new Label(this, "lblDefend", QStringLiteral("DEFEND"), {64, 472}, FontPx::Large, Cyan);
+    lblCRA = new Label(this, "lblCRA", QStringLiteral("CLOSE RANGED ATTACK"), {64, 448},
+                       FontPx::Large, Blue);
+    lblDefend = new Label(this, "lblDefend", QStringLiteral("DEFEND"), {64, 472}, FontPx::Large,
+                          Cyan);
     lblITEM = new Label(this, "lblITEM", QStringLiteral("ITEM"), {64, 496}, FontPx::Large, Green);
     lblRUN = new Label(this, "lblRUN", QStringLiteral("RUN"), {64, 520}, FontPx::Large, Yellow);
 
@@ -75,13 +80,13 @@ void Battle::showMonsterPicture(const MonsterPicture& picture)
 {
     switch (picture.source) {
     case MonsterPicture::Source::File:
-        Picture2->canvas().setPicture(map_.services().pictures.load(QString::fromLatin1(picture.file)));
+        Picture2->canvas().setPicture(
+            map_.services().pictures.load(QString::fromLatin1(picture.file)));
         break;
     case MonsterPicture::Source::EnemyL:
         Picture2->canvas().setPicture(map_.EnemyL().picture());
         break;
-    case MonsterPicture::Source::None:
-        return;
+    case MonsterPicture::Source::None: return;
     }
     Picture2->refresh();
 }
@@ -117,8 +122,8 @@ void Battle::lblAttack_Click()
 void Battle::lblCRA_Click()
 {
     handle([this] {
-        const Exchange exchange =
-            CloseRangedRound(map_.game(), map_.services().random, map_.services().dialogs);
+        const Exchange exchange = CloseRangedRound(map_.game(), map_.services().random,
+                                                   map_.services().dialogs);
         if (exchange.victory)
             map_.returnToMap(*this);
         BINFO->setPlainText(QString::fromStdString(exchange.report));

@@ -22,9 +22,7 @@ const Kind Kinds[] = {
     {"Snake",
      {{&Monster::Defense, 3, 1}, {&Monster::MaxHP, 10, 3}, {&Monster::Strength, 4, 1}},
      "Monsters/Snake.jpg"},
-    {"E.T",
-     {{&Monster::Defense, 4, 1}, {&Monster::Strength, 10, 1}, {&Monster::MaxHP, 20, 5}},
-     nullptr},
+    {"E.T", {{&Monster::Defense, 4, 1}, {&Monster::Strength, 10, 1}, {&Monster::MaxHP, 20, 5}}, nullptr},
     {"Mad Shoe",
      {{&Monster::Strength, 30, 0}, {&Monster::Defense, 40, 0}, {&Monster::MaxHP, 20, 0}},
      "Monsters/Shoe.jpg"},
@@ -51,7 +49,7 @@ MonsterPicture fill(Monster& monster, const Kind& kind, Random& random)
     return {MonsterPicture::Source::File, kind.picture};
 }
 
-} // namespace
+}  // namespace
 
 bool CheckEncounter(Game& game, Random& random)
 {

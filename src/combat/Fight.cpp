@@ -9,17 +9,11 @@
 namespace {
 
 // The damage of a blow of value against defense: never below 0.
-int16_t blow(int16_t value, int16_t defense)
-{
-    return std::max<int16_t>(sub16(value, defense), 0);
-}
+int16_t blow(int16_t value, int16_t defense) { return std::max<int16_t>(sub16(value, defense), 0); }
 
 // The monster loses damage hit points; they fall no lower than -32768, so
 // neither attack can overflow them.
-void wound(Monster& monster, int16_t damage)
-{
-    monster.HP = sub16Floored(monster.HP, damage);
-}
+void wound(Monster& monster, int16_t damage) { monster.HP = sub16Floored(monster.HP, damage); }
 
 // The hero's death: its message, then the end of the program.
 [[noreturn]] void die(Dialogs& dialogs, const char* message)
@@ -58,7 +52,7 @@ std::string report(Game& game, Random& random, int16_t playerDamage, int16_t mon
     return game.PlayerMsg + "         " + game.MonsterMsg;
 }
 
-} // namespace
+}  // namespace
 
 Exchange CloseRangedRound(Game& game, Random& random, Dialogs& dialogs)
 {

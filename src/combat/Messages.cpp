@@ -14,17 +14,22 @@ const std::array<const char*, 5> MonsterMissLines = {
 };
 
 const std::array<const char*, 6> PlayerMissLines = {
-    "You push all of your power into a single blow and slam your fist into the Monster's stomach... But you efforts were futile as the Monster laughs.",
-    "You jump into the air and land a fly kick directly in the opponents face, but he doesn't even flinch!",
-    "You spin around in a circular motion with your fists spreaded slamming your fists into the Monster's jaw several times, proving to just be a waste of energy!",
+    "You push all of your power into a single blow and slam your fist into the Monster's "
+    "stomach... But you efforts were futile as the Monster laughs.",
+    "You jump into the air and land a fly kick directly in the opponents face, but he doesn't even "
+    "flinch!",
+    "You spin around in a circular motion with your fists spreaded slamming your fists into the "
+    "Monster's jaw several times, proving to just be a waste of energy!",
     "You dive underground and grab the Monster's leg, but he kicks you in the head.",
-    "You grab a nearby stick on the ground and break it on the Monster and the Monster thanked you for the kinky attempt to impress them.",
+    "You grab a nearby stick on the ground and break it on the Monster and the Monster thanked you "
+    "for the kinky attempt to impress them.",
     "You cower in fear as the Monster looked to mean for you to attack it!",
 };
 
 const std::array<const char*, 6> PlayerHitLines = {
     "You Bust the Monster's ass with the nearby stick you grabbed off of the ground!",
-    "You drop a euro on the floor and as the Monster went down to get it, you knied him in the face!",
+    "You drop a euro on the floor and as the Monster went down to get it, you knied him in the "
+    "face!",
     "You bent over as a volcano of shit flew into the Monster's face.",
     "You wore out and surprised the Monster with your Hornyness!",
     "You stoped Odrisk's apocalypse, by outscrewing the Monster!",
@@ -37,7 +42,8 @@ const std::array<const char*, 10> MonsterHitLines = {
     "The Monster tied a rope around your dick and screwed you for 6 hours, draining your energy!",
     "The Monster's shoelaces started to glow and the Monster squeezed you like an orange!",
     "The Monster dissed you, making you cry!",
-    "The Monster grabbed a nearby stick and shoved it up your ass, while hammering the other end into the ground.",
+    "The Monster grabbed a nearby stick and shoved it up your ass, while hammering the other end "
+    "into the ground.",
     "The Monster r0x0red j00 b0x0rz!",
     "The Monster busted j00 hiney!",
     "The Monster shizzled j00 nizzle!",
@@ -53,7 +59,7 @@ void pickLine(Random& random, const std::array<const char*, N>& lines, int16_t& 
     message = lines.at(static_cast<std::size_t>(kept - 1));
 }
 
-} // namespace
+}  // namespace
 
 void MonsterMissMsg(Game& game, Random& random)
 {

@@ -22,14 +22,14 @@ struct EdgeRule {
 using EdgeRules = std::array<EdgeRule, 4>;
 
 // The rules of each direction, in the order they are applied.
-constexpr EdgeRules DownRules{{{1, false, 167, 0, 167}, {4, false, 167, 0, 167},
-                               {2, false, 272, 1, 0}, {3, false, 272, 4, 0}}};
-constexpr EdgeRules UpRules{{{2, true, 41, 0, 41}, {3, true, 41, 0, 41},
-                             {1, true, 1, 2, 273}, {4, true, 1, 3, 273}}};
-constexpr EdgeRules LeftRules{{{1, true, 30, 0, 30}, {2, true, 30, 0, 30},
-                               {3, true, 0, 2, 326}, {4, true, 0, 1, 326}}};
-constexpr EdgeRules RightRules{{{3, false, 251, 0, 251}, {4, false, 251, 0, 251},
-                                {1, false, 326, 4, 0}, {2, false, 326, 3, 0}}};
+constexpr EdgeRules DownRules{
+    {{1, false, 167, 0, 167}, {4, false, 167, 0, 167}, {2, false, 272, 1, 0}, {3, false, 272, 4, 0}}};
+constexpr EdgeRules UpRules{
+    {{2, true, 41, 0, 41}, {3, true, 41, 0, 41}, {1, true, 1, 2, 273}, {4, true, 1, 3, 273}}};
+constexpr EdgeRules LeftRules{
+    {{1, true, 30, 0, 30}, {2, true, 30, 0, 30}, {3, true, 0, 2, 326}, {4, true, 0, 1, 326}}};
+constexpr EdgeRules RightRules{
+    {{3, false, 251, 0, 251}, {4, false, 251, 0, 251}, {1, false, 326, 4, 0}, {2, false, 326, 3, 0}}};
 
 const EdgeRules& rulesFor(Direction direction)
 {
@@ -42,7 +42,7 @@ const EdgeRules& rulesFor(Direction direction)
     return DownRules;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<Direction> directionForKey(int keyCode)
 {
@@ -77,8 +77,8 @@ bool moveHero(Game& game, Direction direction)
 
 const char* mapPictureFile(int mapNo)
 {
-    static constexpr std::array<const char*, 4> Files{
-        "Maps/M1.jpg", "Maps/M2.jpg", "Maps/M3.jpg", "Maps/M4.jpg"};
+    static constexpr std::array<const char*, 4> Files{"Maps/M1.jpg", "Maps/M2.jpg", "Maps/M3.jpg",
+                                                      "Maps/M4.jpg"};
     if (mapNo < 1 || mapNo > 4)
         throw subscriptError();
     return Files[static_cast<std::size_t>(mapNo - 1)];

@@ -45,7 +45,7 @@ Canvas pictureStore(const char* name)
 const QColor Green(0, 255, 0);
 const QColor Blue(0, 0, 255);
 
-} // namespace
+}  // namespace
 
 frmGame::frmGame(Game& game, Services& services)
     : game_(game),
@@ -107,10 +107,7 @@ void frmGame::buildMenus()
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
 }
 
-void frmGame::handle(const std::function<void()>& handler)
-{
-    guarded(services_.dialogs, handler);
-}
+void frmGame::handle(const std::function<void()>& handler) { guarded(services_.dialogs, handler); }
 
 void frmGame::command(const std::function<void()>& handler)
 {
@@ -158,8 +155,8 @@ void frmGame::DrawHero(Pair pair)
     const SpritePair sprites = pair == Pair::Front ? SpritePair{HD_, HDmask_}
                                                    : SpritePair{LR_, LRmask_};
     ::DrawHero(Map->canvas(), sprites, game_);
-    Map->setAccessibleName(QStringLiteral("Map %1, hero at %2, %3")
-                               .arg(game_.MapNo).arg(game_.PlayerX).arg(game_.PlayerY));
+    Map->setAccessibleName(
+        QStringLiteral("Map %1, hero at %2, %3").arg(game_.MapNo).arg(game_.PlayerX).arg(game_.PlayerY));
     Map->refresh();
 }
 

@@ -4,7 +4,8 @@
 #include <algorithm>
 
 Canvas::Canvas(QSize size, QColor background)
-    : image_(size, QImage::Format_RGB32), background_(background)
+    : image_(size, QImage::Format_RGB32),
+      background_(background)
 {
     image_.fill(background_);
 }
@@ -24,8 +25,8 @@ void Canvas::clear()
     painter.drawImage(0, 0, picture_);
 }
 
-bool BitBlt(QImage& dst, int dx, int dy, int width, int height,
-            const QImage& src, int sx, int sy, RasterOp op)
+bool BitBlt(QImage& dst, int dx, int dy, int width, int height, const QImage& src, int sx, int sy,
+            RasterOp op)
 {
     // Cut the rectangle to what lies inside both the source and the destination.
     const int left = std::max({0, -dx, -sx});
@@ -36,7 +37,8 @@ bool BitBlt(QImage& dst, int dx, int dy, int width, int height,
         return false;
 
     const QImage source = src.format() == QImage::Format_RGB32
-        ? src : src.convertToFormat(QImage::Format_RGB32);
+        ? src
+        : src.convertToFormat(QImage::Format_RGB32);
     if (dst.format() != QImage::Format_RGB32)
         dst = dst.convertToFormat(QImage::Format_RGB32);
 

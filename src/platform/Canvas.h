@@ -39,5 +39,5 @@ enum class RasterOp : unsigned {
 // Combines a width x height rectangle of src at (sx, sy) into dst at (dx, dy)
 // with op. Parts outside either image are cut off. Returns false when
 // nothing at all was transferred.
-bool BitBlt(QImage& dst, int dx, int dy, int width, int height,
-            const QImage& src, int sx, int sy, RasterOp op);
+bool BitBlt(QImage& dst, int dx, int dy, int width, int height, const QImage& src, int sx, int sy,
+            RasterOp op);

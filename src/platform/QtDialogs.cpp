@@ -9,15 +9,14 @@ std::string QtDialogs::prompt(const std::string& question)
 {
     bool accepted = false;
     const QString name = QInputDialog::getText(nullptr, ProgramTitle,
-                                               QString::fromStdString(question),
-                                               QLineEdit::Normal, QString(), &accepted);
+                                               QString::fromStdString(question), QLineEdit::Normal,
+                                               QString(), &accepted);
     return accepted ? name.toStdString() : std::string();
 }
 
 void QtDialogs::message(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, ProgramTitle, QString::fromStdString(text),
-                    QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, ProgramTitle, QString::fromStdString(text), QMessageBox::Ok);
     box.exec();
 }
 

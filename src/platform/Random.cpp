@@ -26,7 +26,4 @@ double floorDraw(Random& random, double n)
     return std::floor(r * n);
 }
 
-int16_t roll(Random& random, int n, int k)
-{
-    return round16(floorDraw(random, n) + k);
-}
+int16_t roll(Random& random, int n, int k) { return round16(floorDraw(random, n) + k); }

@@ -1,7 +1,10 @@
 #include "RuntimeError.h"
 
 RuntimeError::RuntimeError(int number, const std::string& text, const std::string& path)
-    : std::runtime_error(text), number_(number), text_(text), path_(path)
+    : std::runtime_error(text),
+      number_(number),
+      text_(text),
+      path_(path)
 {
 }
 

@@ -96,7 +96,7 @@ void installAccessibility()
     (void)installed;
 }
 
-} // namespace
+}  // namespace
 
 ListBox::ListBox(QWidget* parent, const char* name, QRect geometry, int pixelSize)
     : QListWidget(parent)
@@ -122,7 +122,8 @@ QString ListBox::selectedText() const
 }
 
 PictureView::PictureView(QWidget* parent, const char* name, QRect geometry, bool takesKeys)
-    : QWidget(parent), canvas_(geometry.size())
+    : QWidget(parent),
+      canvas_(geometry.size())
 {
     installAccessibility();
     setAccessibleName(QString::fromLatin1(name));
@@ -140,10 +141,7 @@ void PictureView::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, canvas_.image());
 }
 
-void PictureView::keyPressEvent(QKeyEvent* event)
-{
-    emit keyDown(virtualKeyCode(event->key()));
-}
+void PictureView::keyPressEvent(QKeyEvent* event) { emit keyDown(virtualKeyCode(event->key())); }
 
 void PictureView::mousePressEvent(QMouseEvent*)
 {

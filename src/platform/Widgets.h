@@ -29,8 +29,8 @@ inline constexpr int Huge = 24;    // 18 pt
 class Label : public QLabel {
     Q_OBJECT
 public:
-    Label(QWidget* parent, const char* name, const QString& caption, QPoint position,
-          int pixelSize, QColor colour);
+    Label(QWidget* parent, const char* name, const QString& caption, QPoint position, int pixelSize,
+          QColor colour);
 
     // Sets the caption and resizes the label to fit it.
     void setCaption(const QString& caption);
