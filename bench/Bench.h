@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "ScriptedDialogs.h"
-#include "character/frmInventory.h"
-#include "map/frmGame.h"
 #include "platform/PictureFolder.h"
 #include "platform/Random.h"
+#include "windows/frmGame.h"
+#include "windows/frmInventory.h"
 
 using Clock = std::chrono::steady_clock;
 

@@ -9,8 +9,8 @@
 #include "Bench.h"
 #include "Draws.h"
 #include "IdleTimers.h"
-#include "combat/Battle.h"
-#include "combat/Fight.h"
+#include "rules/Fight.h"
+#include "windows/Battle.h"
 
 namespace {
 

@@ -18,12 +18,12 @@
 #include <vector>
 
 #include "ScriptedDialogs.h"
-#include "character/Inventory.h"
-#include "combat/Encounter.h"
-#include "combat/Fight.h"
-#include "map/Movement.h"
 #include "platform/Checked.h"
 #include "platform/RuntimeError.h"
+#include "rules/Encounter.h"
+#include "rules/Fight.h"
+#include "rules/Inventory.h"
+#include "rules/Movement.h"
 #include "state/NewGame.h"
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include <QApplication>
 
-#include "map/frmGame.h"
 #include "platform/PictureFolder.h"
-#include "platform/QtDialogs.h"
 #include "platform/Random.h"
+#include "windows/QtDialogs.h"
+#include "windows/frmGame.h"
 
 int main(int argc, char* argv[])
 {

@@ -2,7 +2,7 @@
 
 #include "Draws.h"
 #include "GameFixture.h"
-#include "combat/Battle.h"
+#include "windows/Battle.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "character/Inventory.h"
+#include "rules/Inventory.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include "Draws.h"
 #include "ScriptedDialogs.h"
-#include "combat/Encounter.h"
-#include "combat/Fight.h"
-#include "combat/Messages.h"
 #include "platform/RuntimeError.h"
+#include "rules/Encounter.h"
+#include "rules/Fight.h"
+#include "rules/Messages.h"
 
 namespace {
 

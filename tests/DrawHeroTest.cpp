@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Pixels.h"
-#include "map/DrawHero.h"
+#include "rules/DrawHero.h"
 
 namespace {
 

@@ -11,13 +11,13 @@
 
 #include "Draws.h"
 #include "ScriptedDialogs.h"
-#include "character/frmAbout.h"
-#include "character/frmInventory.h"
-#include "character/frmStats.h"
-#include "combat/Battle.h"
-#include "map/frmGame.h"
 #include "platform/PictureFolder.h"
 #include "platform/Random.h"
+#include "windows/Battle.h"
+#include "windows/frmAbout.h"
+#include "windows/frmGame.h"
+#include "windows/frmInventory.h"
+#include "windows/frmStats.h"
 
 // Every value of the game state and of the monster and item tables as
 // readable text, for before-and-after comparisons.

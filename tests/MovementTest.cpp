@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "map/Movement.h"
 #include "platform/RuntimeError.h"
+#include "rules/Movement.h"
 
 namespace {
 

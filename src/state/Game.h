@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-#include "character/Item.h"
-#include "combat/Monster.h"
 #include "platform/Table.h"
+#include "state/Item.h"
+#include "state/Monster.h"
 #include "state/Truth.h"
 
 struct Game {

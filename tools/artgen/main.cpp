@@ -588,12 +588,12 @@ int main(int argc, char** argv)
     ok &= save(w.copy(kMapW, kMapH, kMapW, kMapH), root, "Maps/M4.jpg", "JPG", 95);
 
     const QImage front = heroFront(), side = heroSide();
-    ok &= save(front, root, "src/map/pictures/HD.png", "PNG");
-    ok &= save(maskOf(front), root, "src/map/pictures/HDmask.png", "PNG");
-    ok &= save(side, root, "src/map/pictures/LR.png", "PNG");
-    ok &= save(maskOf(side), root, "src/map/pictures/LRmask.png", "PNG");
-    ok &= save(iconOf(front), root, "src/map/pictures/icon.png", "PNG");
-    ok &= save(enemy(), root, "src/map/pictures/EnemyL.jpg", "JPG", 95);
+    ok &= save(front, root, "src/windows/pictures/HD.png", "PNG");
+    ok &= save(maskOf(front), root, "src/windows/pictures/HDmask.png", "PNG");
+    ok &= save(side, root, "src/windows/pictures/LR.png", "PNG");
+    ok &= save(maskOf(side), root, "src/windows/pictures/LRmask.png", "PNG");
+    ok &= save(iconOf(front), root, "src/windows/pictures/icon.png", "PNG");
+    ok &= save(enemy(), root, "src/windows/pictures/EnemyL.jpg", "JPG", 95);
 
     ok &= save(monster(kSnake), root, "Monsters/Snake.jpg", "JPG", 95);
     ok &= save(monster(kShoe), root, "Monsters/Shoe.jpg", "JPG", 95);

@@ -2,8 +2,8 @@
 // The inventory window: the four lists of what the hero has found, the gold,
 // the three Equip actions and BACK to the map.
 
-#include "character/CharacterWindow.h"
-#include "character/Inventory.h"
+#include "rules/Inventory.h"
+#include "windows/CharacterWindow.h"
 
 class frmInventory : public CharacterWindow {
 public:

@@ -1,6 +1,6 @@
 #include "frmStats.h"
 
-#include "map/frmGame.h"
+#include "windows/frmGame.h"
 
 frmStats::frmStats(frmGame& main)
     : CharacterWindow(main, "frmStats", QStringLiteral("Stats"), {462, 412})

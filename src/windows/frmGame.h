@@ -6,11 +6,11 @@
 #include <QPointer>
 #include <memory>
 
-#include "map/DrawHero.h"
-#include "map/Movement.h"
 #include "platform/Services.h"
-#include "platform/Widgets.h"
+#include "rules/DrawHero.h"
+#include "rules/Movement.h"
 #include "state/Game.h"
+#include "windows/Widgets.h"
 
 class QAction;
 class Battle;
@@ -86,7 +86,7 @@ private:
     // Runs a key or menu command behind the guard, while the map is shown.
     void command(const std::function<void()>& handler);
 
-    // The Game, Character and About menus (GameMenu.cpp).
+    // The Game, Character and About menus.
     void connectMenus();
     void mnuSave_Click();
     void mnuLoad_Click();

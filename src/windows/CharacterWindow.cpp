@@ -1,6 +1,6 @@
 #include "CharacterWindow.h"
 
-#include "map/frmGame.h"
+#include "windows/frmGame.h"
 
 CharacterWindow::CharacterWindow(frmGame& main, const char* name, const QString& caption,
                                  QSize clientSize)

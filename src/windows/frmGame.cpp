@@ -1,37 +1,23 @@
 #include "frmGame.h"
 
 #include <QCloseEvent>
-#include <QHash>
 #include <QLayout>
 #include <QMenuBar>
 
-#include "character/frmAbout.h"
-#include "character/frmInventory.h"
-#include "character/frmStats.h"
-#include "combat/Battle.h"
-#include "combat/Encounter.h"
 #include "platform/Checked.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/PictureFolder.h"
 #include "platform/Random.h"
+#include "rules/Encounter.h"
 #include "state/NewGame.h"
+#include "windows/Battle.h"
+#include "windows/Pictures.h"
+#include "windows/frmAbout.h"
+#include "windows/frmInventory.h"
+#include "windows/frmStats.h"
 
 namespace {
-
-// A picture built into the program, decoded the first time it is asked for;
-// every later game in the process shares the decoded picture.
-QImage builtIn(const char* name)
-{
-    static QHash<QString, QImage> decoded;
-    const QString path = QStringLiteral(":/pictures/") + QLatin1String(name);
-    QImage& picture = decoded[path];
-    if (picture.isNull())
-        picture = QImage(path);
-    if (picture.isNull())
-        throw invalidPictureError(path.toStdString());
-    return picture;
-}
 
 // A hidden picture store holding a built-in picture at its own size.
 Canvas pictureStore(const char* name)
@@ -195,4 +181,83 @@ void frmGame::closeEvent(QCloseEvent* event)
     // Closing the map window through its frame ends the game.
     event->ignore();
     handle([] { endProgram(0); });
+}
+
+// ---- The Game, Character and About menus and the windows they open ----
+
+namespace {
+
+const std::string NotImplemented = "Not implemented yet";
+
+// A secondary window of main, created hidden the first time it is needed.
+template <typename Window>
+Window& lazily(std::unique_ptr<Window>& window, frmGame& main)
+{
+    if (!window)
+        window = std::make_unique<Window>(main);
+    return *window;
+}
+
+}  // namespace
+
+frmInventory& frmGame::inventoryWindow() { return lazily(inventory_, *this); }
+frmStats& frmGame::statsWindow() { return lazily(stats_, *this); }
+frmAbout& frmGame::aboutWindow() { return lazily(about_, *this); }
+
+// Each menu entry runs its handler when chosen.
+void frmGame::connectMenus()
+{
+    connect(mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
+    connect(mnuLoad, &QAction::triggered, this, [this] { mnuLoad_Click(); });
+    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
+    connect(mnuStats, &QAction::triggered, this, [this] { mnuStats_Click(); });
+    connect(mnuinventory, &QAction::triggered, this, [this] { mnuinventory_Click(); });
+    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+}
+
+// There are no saved games: saving only says so.
+void frmGame::mnuSave_Click()
+{
+    command([this] { services_.dialogs.message(NotImplemented); });
+}
+
+// There are no saved games: loading only says so.
+void frmGame::mnuLoad_Click()
+{
+    command([this] { services_.dialogs.message(NotImplemented); });
+}
+
+// Thanks the player, then ends the program once the box is closed.
+void frmGame::mnuExit_Click()
+{
+    command([this] {
+        services_.dialogs.message("Thank you for playing!");
+        endProgram(0);
+    });
+}
+
+// Shows the hero's statistics in place of the map.
+void frmGame::mnuStats_Click()
+{
+    command([this] {
+        frmStats& stats = statsWindow();
+        openWindow(stats);
+        stats.showHero();
+    });
+}
+
+// Shows the inventory in place of the map; every opening finds an item.
+void frmGame::mnuinventory_Click()
+{
+    command([this] {
+        frmInventory& inventory = inventoryWindow();
+        openWindow(inventory);
+        inventory.findItem();
+    });
+}
+
+// Shows the credits in place of the map.
+void frmGame::mnuAbout_Click()
+{
+    command([this] { openWindow(aboutWindow()); });
 }

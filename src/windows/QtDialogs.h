@@ -2,7 +2,7 @@
 // The real dialogs: Qt message boxes and input dialogs titled with the
 // program's title, and the end of the program through the event loop.
 
-#include "Dialogs.h"
+#include "platform/Dialogs.h"
 
 class QtDialogs : public Dialogs {
 public:

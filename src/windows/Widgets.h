@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "Canvas.h"
+#include "platform/Canvas.h"
 
 class Dialogs;
 

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "platform/Widgets.h"
+#include "windows/Widgets.h"
 
 class QPlainTextEdit;
 class frmGame;

@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "Guard.h"
+#include "platform/Guard.h"
 
 QFont labelFont(int pixelSize)
 {

@@ -2,7 +2,7 @@
 // The statistics window: the hero's portrait, name and numbers, and BACK to
 // the map.
 
-#include "character/CharacterWindow.h"
+#include "windows/CharacterWindow.h"
 
 class frmStats : public CharacterWindow {
 public:

@@ -2,11 +2,11 @@
 
 #include <QPlainTextEdit>
 
-#include "combat/Encounter.h"
-#include "combat/Fight.h"
-#include "map/frmGame.h"
 #include "platform/Dialogs.h"
 #include "platform/PictureFolder.h"
+#include "rules/Encounter.h"
+#include "rules/Fight.h"
+#include "windows/frmGame.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "frmInventory.h"
 
-#include "map/frmGame.h"
+#include "windows/frmGame.h"
 
 frmInventory::frmInventory(frmGame& main)
     : CharacterWindow(main, "frmInventory", QStringLiteral("Inventory"), {496, 338})

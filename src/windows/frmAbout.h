@@ -1,7 +1,7 @@
 #pragma once
 // The credits window and its BACK to the map.
 
-#include "character/CharacterWindow.h"
+#include "windows/CharacterWindow.h"
 
 class frmAbout : public CharacterWindow {
 public:

@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "platform/Widgets.h"
+#include "windows/Widgets.h"
 
 class frmGame;
 
