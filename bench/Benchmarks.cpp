@@ -45,7 +45,7 @@ void drawHeroAlone(benchmark::State& state)
     std::vector<double> samples;
     for (auto _ : state) {
         const auto start = Clock::now();
-        run.window.DrawHero(frmGame::Pair::Side);
+        run.window.redrawHero(Facing::Side);
         samples.push_back(micros(Clock::now() - start));
     }
     figures()["drawHero"] = median(samples);

@@ -77,9 +77,10 @@ void battleExchange(benchmark::State& state)
 {
     RunningGame run;
     run.window.show();
-    run.random.feed({0.0f, drawFor(1, 5, 1), 0.0f, 0.0f, 0.0f});  // a Snake
+    run.random.feed({0.0f, drawFor(1, 5, 1), 0.0f, 0.0f, 0.0f});  // a Snake at step 6
+    for (int step = 0; step < 6; ++step)
+        run.window.Map_KeyDown(37);
     Battle& battle = run.window.battle();
-    battle.meetMonster();
     endlessFight(run.game);
     std::vector<double> samples;
     for (auto _ : state) {

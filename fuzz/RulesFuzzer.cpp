@@ -115,30 +115,33 @@ void feedDraws(Play& play, Input& input)
         play.random.feed({input.draw()});
 }
 
-// One step as the map window takes it: move, maybe meet a monster, count.
+// The map window as the steps see it: a crossing names a map picture file
+// and a monster met opens its battle. Nothing is drawn.
+struct FuzzScreen : StepScreen {
+    Play& play;
+
+    explicit FuzzScreen(Play& play) : play(play) {}
+    void showCoordinate(Direction) override {}
+    void loadMapPicture(const char*) override {}
+    void showMapNo() override {}
+    void clearBattleMessages() override {}
+    void openBattle(const MonsterPicture&) override { play.screen = Screen::Battle; }
+    void drawHero(Facing) override {}
+};
+
+// One step, the way the map window takes it.
 void step(Play& play, Direction direction)
 {
-    Game& game = play.game;
-    const int16_t mapBefore = game.MapNo;
-    const bool crossed = moveHero(game, direction);
-    if (crossed != (game.MapNo != mapBefore))
-        fail("a crossing that did not change the map, or the reverse");
-    if (crossed)
-        mapPictureFile(game.MapNo);
-    if (CheckEncounter(game, play.random)) {
-        RollMonster(game, play.random);
-        play.screen = Screen::Battle;
-    }
-    game.StepCount = add16(game.StepCount, 1);
+    FuzzScreen screen(play);
+    takeStep(play.game, play.random, direction, screen);
 }
 
 // One opening of the inventory: an item is found and filed.
 void openInventory(Play& play)
 {
-    RollItem(play.game, play.random);
-    const Item& found = play.game.Items[play.game.ItemIndex];
-    for (const ItemList list : listsFor(found))
-        play.rows[static_cast<std::size_t>(list)].push_back(found.Name);
+    const Find found = findItem(play.game, play.random);
+    for (const ItemList list : found.lists)
+        play.rows[static_cast<std::size_t>(list)].push_back(found.name);
     play.screen = Screen::Inventory;
 }
 

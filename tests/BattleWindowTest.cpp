@@ -21,7 +21,7 @@ protected:
     bool heroDrawnFromTheFront()
     {
         const QImage shown = window->Map->canvas().image();
-        window->DrawHero(frmGame::Pair::Front);
+        window->redrawHero(Facing::Front);
         return window->Map->canvas().image() == shown;
     }
 
@@ -88,27 +88,6 @@ TEST_F(BattleWindow, EveryElementHasItsPlaceFontAndColour)
     EXPECT_EQ(b.BINFO->lineWrapMode(), QPlainTextEdit::WidgetWidth);
 }
 
-TEST_F(BattleWindow, EncounterChecksComeOnSteps6_11And16AndA29StartsABattle)
-{
-    start();
-    game.CurHP = 20;
-    // Step 6: no monster (100); step 11: 30, none; step 16: 29, a Snake.
-    random.feed({LargestBelowOne, drawFor(30, 100, 1), drawFor(29, 100, 1), 0.0f, 0.0f, 0.0f, 0.0f});
-    std::vector<int> rollingSteps;
-    for (int step = 1; step <= 16; ++step) {
-        ASSERT_FALSE(battleExists()) << "before step " << step;
-        const std::size_t before = random.draws();
-        press(Qt::Key_Left);
-        if (random.draws() != before)
-            rollingSteps.push_back(step);
-    }
-    EXPECT_EQ(rollingSteps, (std::vector<int>{6, 11, 16}));
-    EXPECT_TRUE(battle().isVisible());
-    EXPECT_EQ(random.pending(), 0u);
-    EXPECT_EQ(game.StepCount, 1);  // the step that started the battle still counted itself
-    EXPECT_EQ(game.MonsterIndex, 1);
-}
-
 TEST_F(BattleWindow, TheFirstBattleFillsItsLabelsOnlyAfterTheAppearanceBox)
 {
     start();
@@ -123,13 +102,14 @@ TEST_F(BattleWindow, TheFirstBattleFillsItsLabelsOnlyAfterTheAppearanceBox)
         EXPECT_FALSE(window->isVisible());
         EXPECT_EQ(b.Picture2->canvas().picture(), pictureFile("Monsters/sock.jpg"));
     };
+    ASSERT_FALSE(battleExists());
     walkIntoBattle(4, {0.0f, 0.0f, LargestBelowOne});  // Smelly Sock with 24 HP
     EXPECT_EQ(underTheBox, (std::vector<std::string>{"", "", ""}));
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{"MONSTER HAS APPEARED"});
     EXPECT_EQ(text(battle().lblHP), "17");
     EXPECT_EQ(text(battle().lblMHP), "24");
     EXPECT_EQ(text(battle().lblMNAME), "Smelly Sock");
-    EXPECT_EQ(battle().Picture1->canvas().picture(), window->HD().picture());
+    EXPECT_EQ(battle().Picture1->canvas().picture(), window->pictures().HD.picture());
 }
 
 TEST_F(BattleWindow, ETIsShownWithTheMainWindowsOwnPicture)
@@ -137,7 +117,7 @@ TEST_F(BattleWindow, ETIsShownWithTheMainWindowsOwnPicture)
     start();
     walkIntoBattle(2);
     EXPECT_EQ(text(battle().lblMNAME), "E.T");
-    EXPECT_EQ(battle().Picture2->canvas().picture(), window->EnemyL().picture());
+    EXPECT_EQ(battle().Picture2->canvas().picture(), window->pictures().EnemyL.picture());
 }
 
 TEST_F(BattleWindow, FightToVictoryThenRunFromTheNextMonster)

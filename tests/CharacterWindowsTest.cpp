@@ -231,7 +231,7 @@ TEST_F(CharacterWindows, StatsPortraitIsTheFrontPictureClippedToItsBox)
     const QImage& portrait = window->statsWindow().charpic->canvas().image();
     ASSERT_EQ(portrait.size(), QSize(57, 57));
     // HD is 42 x 58: its top 57 rows unscaled at the left, black beside them.
-    EXPECT_EQ(portrait.copy(0, 0, 42, 57), window->HD().picture().copy(0, 0, 42, 57));
+    EXPECT_EQ(portrait.copy(0, 0, 42, 57), window->pictures().HD.picture().copy(0, 0, 42, 57));
     QImage black(15, 57, QImage::Format_RGB32);
     black.fill(Qt::black);
     EXPECT_EQ(portrait.copy(42, 0, 15, 57), black);

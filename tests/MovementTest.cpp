@@ -1,10 +1,57 @@
 #include <gtest/gtest.h>
 
+#include "Draws.h"
 #include "platform/RuntimeError.h"
 #include "rules/Movement.h"
 
 namespace {
 
+using Shown = std::vector<std::string>;
+
+// A step's screen that writes down what the step shows, in order.
+struct Recorder : StepScreen {
+    const Game& game;
+    Shown shown;
+
+    explicit Recorder(const Game& game) : game(game) {}
+    void showCoordinate(Direction direction) override
+    {
+        shown.push_back(isVertical(direction) ? "YPOS " + std::to_string(game.PlayerY)
+                                              : "XPOS " + std::to_string(game.PlayerX));
+    }
+    void loadMapPicture(const char* file) override
+    {
+        shown.push_back(std::string(file) + " on map " + std::to_string(game.MapNo));
+    }
+    void showMapNo() override { shown.push_back("MNO " + std::to_string(game.MapNo)); }
+    void clearBattleMessages() override { shown.push_back("BINFO emptied"); }
+    void openBattle(const MonsterPicture&) override
+    {
+        shown.push_back("battle with " + game.currentMonster().Name + " at StepCount "
+                        + std::to_string(game.StepCount));
+    }
+    void drawHero(Facing facing) override
+    {
+        shown.push_back(facing == Facing::Front ? "front" : "side");
+    }
+};
+
+// One step; what it showed.
+Shown walk(Game& game, Direction direction, Random& random)
+{
+    Recorder screen(game);
+    takeStep(game, random, direction, screen);
+    return screen.shown;
+}
+
+// One step with encounters off.
+Shown walk(Game& game, Direction direction)
+{
+    Random random;
+    return walk(game, direction, random);
+}
+
+// A hero at (x, y) on map mapNo, with encounters off.
 Game at(int mapNo, int x, int y)
 {
     Game game;
@@ -18,7 +65,6 @@ struct Row {
     int mapNo, x, y;
     Direction direction;
     int wantMap, wantX, wantY;
-    bool crossed;
 };
 
 }  // namespace
@@ -37,85 +83,95 @@ TEST(Movement, EveryStopAndCrossing)
 {
     const Row rows[] = {
         // stops
-        {1, 30, 52, Direction::Left, 1, 30, 52, false},
-        {2, 35, 100, Direction::Left, 2, 30, 100, false},
-        {3, 250, 100, Direction::Right, 3, 251, 100, false},
-        {4, 240, 100, Direction::Right, 4, 251, 100, false},
-        {2, 100, 50, Direction::Up, 2, 100, 41, false},
-        {3, 100, 41, Direction::Up, 3, 100, 41, false},
-        {1, 100, 157, Direction::Down, 1, 100, 167, false},
-        {4, 100, 167, Direction::Down, 4, 100, 167, false},
+        {1, 30, 52, Direction::Left, 1, 30, 52},
+        {2, 35, 100, Direction::Left, 2, 30, 100},
+        {3, 250, 100, Direction::Right, 3, 251, 100},
+        {4, 240, 100, Direction::Right, 4, 251, 100},
+        {2, 100, 50, Direction::Up, 2, 100, 41},
+        {3, 100, 41, Direction::Up, 3, 100, 41},
+        {1, 100, 157, Direction::Down, 1, 100, 167},
+        {4, 100, 167, Direction::Down, 4, 100, 167},
         // crossings
-        {1, 30, 7, Direction::Up, 2, 30, 273, true},
-        {4, 60, 7, Direction::Up, 3, 60, 273, true},
-        {2, 30, 273, Direction::Down, 1, 30, 0, true},
-        {3, 60, 262, Direction::Down, 4, 60, 0, true},
-        {3, 14, 90, Direction::Left, 2, 326, 90, true},
-        {4, 0, 90, Direction::Left, 1, 326, 90, true},
-        {1, 315, 90, Direction::Right, 4, 0, 90, true},
-        {2, 326, 90, Direction::Right, 3, 0, 90, true},
+        {1, 30, 7, Direction::Up, 2, 30, 273},
+        {4, 60, 7, Direction::Up, 3, 60, 273},
+        {2, 30, 273, Direction::Down, 1, 30, 0},
+        {3, 60, 262, Direction::Down, 4, 60, 0},
+        {3, 14, 90, Direction::Left, 2, 326, 90},
+        {4, 0, 90, Direction::Left, 1, 326, 90},
+        {1, 315, 90, Direction::Right, 4, 0, 90},
+        {2, 326, 90, Direction::Right, 3, 0, 90},
         // open ground: just a step
-        {1, 100, 100, Direction::Up, 1, 100, 85, false},
-        {1, 100, 16, Direction::Up, 1, 100, 1, false},
-        {2, 311, 100, Direction::Right, 2, 326, 100, false},
-        {3, 15, 100, Direction::Left, 3, 0, 100, false},
-        {2, 100, 257, Direction::Down, 2, 100, 272, false},
+        {1, 100, 100, Direction::Up, 1, 100, 85},
+        {1, 100, 16, Direction::Up, 1, 100, 1},
+        {2, 311, 100, Direction::Right, 2, 326, 100},
+        {3, 15, 100, Direction::Left, 3, 0, 100},
+        {2, 100, 257, Direction::Down, 2, 100, 272},
     };
     for (const Row& row : rows) {
+        SCOPED_TRACE("from map " + std::to_string(row.mapNo) + " at " + std::to_string(row.x) + ","
+                     + std::to_string(row.y));
         Game game = at(row.mapNo, row.x, row.y);
-        const bool crossed = moveHero(game, row.direction);
-        EXPECT_EQ(game.MapNo, row.wantMap)
-            << "from map " << row.mapNo << " at " << row.x << "," << row.y;
-        EXPECT_EQ(game.PlayerX, row.wantX)
-            << "from map " << row.mapNo << " at " << row.x << "," << row.y;
-        EXPECT_EQ(game.PlayerY, row.wantY)
-            << "from map " << row.mapNo << " at " << row.x << "," << row.y;
-        EXPECT_EQ(crossed, row.crossed)
-            << "from map " << row.mapNo << " at " << row.x << "," << row.y;
+        const Shown shown = walk(game, row.direction);
+        EXPECT_EQ(game.MapNo, row.wantMap);
+        EXPECT_EQ(game.PlayerX, row.wantX);
+        EXPECT_EQ(game.PlayerY, row.wantY);
+        EXPECT_EQ(shown.back(), isVertical(row.direction) ? "front" : "side");
+        EXPECT_EQ(game.StepCount, 1);
     }
+}
+
+TEST(Movement, ACrossingShowsTheMoveThenLoadsTheNewMapBeforeEnteringIt)
+{
+    Game game = at(1, 30, 7);
+    EXPECT_EQ(walk(game, Direction::Up),
+              (Shown{"YPOS -8", "Maps/M2.jpg on map 1", "YPOS 273", "MNO 2", "front"}));
+    EXPECT_EQ(walk(game, Direction::Up), (Shown{"YPOS 258", "front"}));
+    EXPECT_EQ(walk(game, Direction::Left), (Shown{"XPOS 15", "XPOS 30", "side"}));  // a stop
+    game.PlayerY = 273;
+    EXPECT_EQ(walk(game, Direction::Down),
+              (Shown{"YPOS 288", "Maps/M1.jpg on map 2", "YPOS 0", "MNO 1", "front"}));
 }
 
 TEST(Movement, WalksFromTheStartAcrossTheEdges)
 {
-    Game up = at(1, 30, 52);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_FALSE(moveHero(up, Direction::Up));
-    EXPECT_EQ(up.PlayerY, 7);
-    EXPECT_TRUE(moveHero(up, Direction::Up));  // -8 crosses to map 2 at 273
-    EXPECT_EQ(up.MapNo, 2);
-    EXPECT_EQ(up.PlayerY, 273);
-    EXPECT_FALSE(moveHero(up, Direction::Up));
-    EXPECT_EQ(up.PlayerY, 258);
-    EXPECT_TRUE(moveHero(up, Direction::Down));  // 273 > 272 crosses back
-    EXPECT_EQ(up.MapNo, 1);
-    EXPECT_EQ(up.PlayerY, 0);
-
     Game right = at(1, 30, 52);
     for (int i = 0; i < 19; ++i)
-        EXPECT_FALSE(moveHero(right, Direction::Right));
+        walk(right, Direction::Right);
     EXPECT_EQ(right.PlayerX, 315);
-    EXPECT_TRUE(moveHero(right, Direction::Right));  // 330 crosses to map 4 at 0
+    walk(right, Direction::Right);  // 330 crosses to map 4 at 0
     EXPECT_EQ(right.MapNo, 4);
     EXPECT_EQ(right.PlayerX, 0);
     for (int i = 0; i < 17; ++i)
-        moveHero(right, Direction::Right);
+        walk(right, Direction::Right);
     EXPECT_EQ(right.PlayerX, 251);  // the seventeenth step gives 255, stopped
 
     Game down = at(1, 30, 52);
     for (int i = 0; i < 8; ++i)
-        moveHero(down, Direction::Down);
+        walk(down, Direction::Down);
     EXPECT_EQ(down.PlayerY, 167);  // 172 stopped at 167
 }
 
-TEST(Movement, EnteringMapTwoFromBelowAndSteppingDownCrossesBack)
+TEST(Movement, EncounterChecksComeOnSteps6_11And16BeforeTheStepIsCounted)
 {
-    Game game = at(1, 30, 7);
-    moveHero(game, Direction::Up);
-    ASSERT_EQ(game.MapNo, 2);
-    ASSERT_EQ(game.PlayerY, 273);
-    EXPECT_TRUE(moveHero(game, Direction::Down));  // 288 > 272
-    EXPECT_EQ(game.MapNo, 1);
-    EXPECT_EQ(game.PlayerY, 0);
+    Game game = at(1, 30, 52);
+    game.EncountersOn = 1;
+    Random random;
+    // Step 6: no monster (100); step 11: 30, none; step 16: 29, a Snake.
+    random.feed({LargestBelowOne, drawFor(30, 100, 1), drawFor(29, 100, 1), 0.0f, 0.0f, 0.0f, 0.0f});
+    std::vector<int> rollingSteps;
+    Shown shown;
+    for (int step = 1; step <= 16; ++step) {
+        const std::size_t before = random.draws();
+        shown = walk(game, Direction::Left, random);
+        if (random.draws() != before)
+            rollingSteps.push_back(step);
+    }
+    EXPECT_EQ(rollingSteps, (std::vector<int>{6, 11, 16}));
+    EXPECT_EQ(
+        shown,
+        (Shown{"XPOS 15", "XPOS 30", "BINFO emptied", "battle with Snake at StepCount 0", "side"}));
+    EXPECT_EQ(game.StepCount, 1);  // the step that started the battle still counted itself
+    EXPECT_EQ(random.pending(), 0u);
 }
 
 TEST(Movement, KeepsTheHeroInsideTheMapsOverALongWalk)
@@ -125,7 +181,8 @@ TEST(Movement, KeepsTheHeroInsideTheMapsOverALongWalk)
                                  Direction::Right, Direction::Right, Direction::Down,
                                  Direction::Left};
     for (int i = 0; i < 20000; ++i) {
-        moveHero(game, pattern[(i * 7 + i / 13) % 7]);
+        walk(game, pattern[(i * 7 + i / 13) % 7]);
+        game.StepCount = 0;
         ASSERT_GE(game.MapNo, 1);
         ASSERT_LE(game.MapNo, 4);
         ASSERT_GE(game.PlayerX, 0);

@@ -47,8 +47,13 @@ protected:
             trail.pop_front();
     }
 
-    // What the event loop does between two actions of the player.
-    static void settle() { QCoreApplication::processEvents(); }
+    // What the event loop does between two actions of the player, deferred
+    // deletes included.
+    static void settle()
+    {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     // The player clicks a window before using its menu or keys, if it is not active.
     static void activate(QWidget* window)

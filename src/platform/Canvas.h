@@ -9,7 +9,7 @@
 
 class Canvas {
 public:
-    explicit Canvas(QSize size, QColor background = Qt::black);
+    explicit Canvas(QSize size = {}, QColor background = Qt::black);
 
     // Makes picture the view's picture and clears the image to it.
     void setPicture(const QImage& picture);

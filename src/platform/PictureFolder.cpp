@@ -25,3 +25,9 @@ QImage PictureFolder::load(const QString& relative) const
         throw invalidPictureError(fullPath.toStdString());
     return picture;
 }
+
+const PictureFolder& builtInPictures()
+{
+    static const PictureFolder folder(QStringLiteral(":/pictures"));
+    return folder;
+}

@@ -20,3 +20,7 @@ public:
 private:
     QString folder_;
 };
+
+// The pictures built into the program (the first map, the hero's sprites and
+// the picture of one monster kind), read like the files beside it.
+const PictureFolder& builtInPictures();

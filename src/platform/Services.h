@@ -1,13 +1,16 @@
 #pragma once
 // The platform services a game's windows are given: the random source, the
-// dialogs and the end of the program, and the folder of picture files.
+// dialogs and the end of the program, the folder of picture files beside the
+// program, and the pictures built into it.
+
+#include "PictureFolder.h"
 
 class Random;
 class Dialogs;
-class PictureFolder;
 
 struct Services {
     Random& random;
     Dialogs& dialogs;
     const PictureFolder& pictures;
+    const PictureFolder& builtIn = builtInPictures();
 };

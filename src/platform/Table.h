@@ -1,25 +1,30 @@
 #pragma once
-// A table of 101 records with indices 0 to 100; an index outside them is
-// run-time error 9 (subscript out of range).
+// The game's tables: records with indices First to Last (0 to 100 unless a
+// table says otherwise). An index outside them is run-time error 9
+// (subscript out of range).
 
 #include <array>
+#include <cstddef>
 
 #include "RuntimeError.h"
 
-template <typename Record>
+template <typename Record, int First = 0, int Last = 100>
 class Table {
 public:
-    static constexpr int Size = 101;
+    static constexpr int Size = Last - First + 1;
+
+    Table() = default;
+    Table(const std::array<Record, Size>& entries) : entries_(entries) {}
 
     Record& operator[](int index) { return entries_[checked(index)]; }
     const Record& operator[](int index) const { return entries_[checked(index)]; }
 
 private:
-    static int checked(int index)
+    static std::size_t checked(int index)
     {
-        if (index < 0 || index >= Size)
+        if (index < First || index > Last)
             throw subscriptError();
-        return index;
+        return static_cast<std::size_t>(index - First);
     }
     std::array<Record, Size> entries_{};
 };

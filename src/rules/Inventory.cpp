@@ -1,10 +1,10 @@
 #include "Inventory.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 #include "platform/Checked.h"
+#include "platform/Table.h"
 
 namespace {
 
@@ -13,18 +13,26 @@ const std::string Weapon = "Weapon";
 const std::string Armour = "Armour";
 
 // The items the hero can find: entries 1, 2 and 3 of the item table.
-const std::array<Item, 3> FoundItems{{
+const Table<Item, 1, 3> FoundItems{{{
     {"Short Sword", Weapon, Truth::True},
     {"Leather Armour", Armour, Truth::True},
     {"Useless Stone", "", Truth::False},
-}};
+}}};
+
+// Int(m * r) for one fresh draw r. The game's numbers are single precision,
+// so the product is too: it is rounded to single precision before Int.
+double floorOfProduct(float m, Random& random)
+{
+    const float product = m * random.next();
+    return std::floor(product);
+}
 
 }  // namespace
 
 void RollItem(Game& game, Random& random)
 {
     game.ItemIndex = roll(random, 3, 1);
-    game.Items[game.ItemIndex] = FoundItems.at(game.ItemIndex - 1);
+    game.Items[game.ItemIndex] = FoundItems[game.ItemIndex];
 }
 
 std::vector<ItemList> listsFor(const Item& item)
@@ -39,21 +47,25 @@ std::vector<ItemList> listsFor(const Item& item)
     return lists;
 }
 
+Find findItem(Game& game, Random& random)
+{
+    RollItem(game, random);
+    const Item& found = game.Items[game.ItemIndex];
+    return {found.Name, listsFor(found)};
+}
+
 void equipArmour(Game& game, const std::string& selected) { game.ArmourName = selected; }
 
 void equipCloseRange(Game& game, Random& random, const std::string& selected)
 {
     game.CRWeaponName = selected;
-    // The product is exact in double precision, so r just below 1 gives
-    // 2 * Strength - 1 and never rounds up to 2 * Strength.
-    game.AttackPower = roll(random, 2 * game.Strength, 5);
+    const float m = 2.0f * static_cast<float>(game.Strength);
+    game.AttackPower = round16(floorOfProduct(m, random) + 5);
 }
 
 void equipLongRange(Game& game, Random& random)
 {
     game.LRWeaponOn = Truth::True;
-    const double r = random.next();
-    const double damage = std::floor(static_cast<float>(game.Strength) * r)
-        + game.Experience / 1000.0;
+    const double damage = floorOfProduct(game.Strength, random) + game.Experience / 1000.0;
     game.LRDamage = round16(std::min(damage, 32767.0));
 }

@@ -21,17 +21,28 @@ enum class ItemList { MISC, ARMOUR, CR };
 // three tests are independent, and kinds compare exactly, case included.
 std::vector<ItemList> listsFor(const Item& item);
 
+// One opening's find: the item's name and the lists it is filed into.
+struct Find {
+    std::string name;
+    std::vector<ItemList> lists;
+};
+
+// What every opening of the inventory finds: RollItem draws the item, and the
+// find says which lists get a row of its name.
+Find findItem(Game& game, Random& random);
+
 // Armour Equip: the selected row of the armour list (empty text when none is
 // selected) becomes ArmourName. Nothing else changes, Defense included.
 void equipArmour(Game& game, const std::string& selected);
 
 // Close-range Equip: the selected row of the CR list becomes CRWeaponName,
-// and one draw r gives AttackPower = floor(2 * Strength * r) + 5, so a sword
-// is worth 5 to 2 * Strength + 4 and grows with the hero.
+// and one draw r gives AttackPower = Int(2 * Strength * r) + 5, the product
+// in single precision, so a sword is worth 5 to 2 * Strength + 4 and grows
+// with the hero.
 void equipCloseRange(Game& game, Random& random, const std::string& selected);
 
 // Long-range Equip: switches the long-ranged attack on and fixes its damage
-// from one draw r: floor(Strength * r) + Experience / 1000, rounded to the
-// nearest whole number, a half to the even one. A damage beyond the 16-bit
-// range stops at 32767 instead of overflowing.
+// from one draw r: Int(Strength * r), the product in single precision, plus
+// Experience / 1000, rounded to the nearest whole number, a half to the even
+// one. A damage beyond the 16-bit range stops at 32767 instead of overflowing.
 void equipLongRange(Game& game, Random& random);

@@ -1,19 +1,20 @@
 #include "Messages.h"
 
-#include <array>
 #include <string>
+
+#include "platform/Table.h"
 
 namespace {
 
-const std::array<const char*, 5> MonsterMissLines = {
+const Table<const char*, 1, 5> MonsterMissLines{{
     "The Monster whipped y0 ass BEITCH with it's shoe laces and you just stand there puzzled.",
     "The Monster tried to diss you, but you didn't understand a word the Monster said.",
     "The MOnster kicked y0 ass and you laughed.",
     "The Monster tried to fuck j00 to death, but you enjoyed it.",
     "The Monster said 'Hey baby, lets get down y0!', but it didn't effect you.",
-};
+}};
 
-const std::array<const char*, 6> PlayerMissLines = {
+const Table<const char*, 1, 6> PlayerMissLines{{
     "You push all of your power into a single blow and slam your fist into the Monster's "
     "stomach... But you efforts were futile as the Monster laughs.",
     "You jump into the air and land a fly kick directly in the opponents face, but he doesn't even "
@@ -24,9 +25,9 @@ const std::array<const char*, 6> PlayerMissLines = {
     "You grab a nearby stick on the ground and break it on the Monster and the Monster thanked you "
     "for the kinky attempt to impress them.",
     "You cower in fear as the Monster looked to mean for you to attack it!",
-};
+}};
 
-const std::array<const char*, 6> PlayerHitLines = {
+const Table<const char*, 1, 6> PlayerHitLines{{
     "You Bust the Monster's ass with the nearby stick you grabbed off of the ground!",
     "You drop a euro on the floor and as the Monster went down to get it, you knied him in the "
     "face!",
@@ -34,9 +35,9 @@ const std::array<const char*, 6> PlayerHitLines = {
     "You wore out and surprised the Monster with your Hornyness!",
     "You stoped Odrisk's apocalypse, by outscrewing the Monster!",
     "You lifted your arms up as the stench from your armpits makes the monster crave for stench!",
-};
+}};
 
-const std::array<const char*, 10> MonsterHitLines = {
+const Table<const char*, 1, 10> MonsterHitLines{{
     "The Monster slammed it's fist into your face and watches you fly into a nearby tree!",
     "The Monster kicked j00 ass and it's f00t dissappeared, leaving you scarred for life!",
     "The Monster tied a rope around your dick and screwed you for 6 hours, draining your energy!",
@@ -48,15 +49,15 @@ const std::array<const char*, 10> MonsterHitLines = {
     "The Monster busted j00 hiney!",
     "The Monster shizzled j00 nizzle!",
     "The Monster unleashed it's true stench, nearly killing you!",
-};
+}};
 
 // Rolls 1..N from one draw, keeps the roll and stores the line of that number.
-template <std::size_t N>
-void pickLine(Random& random, const std::array<const char*, N>& lines, int16_t& kept,
+template <int N>
+void pickLine(Random& random, const Table<const char*, 1, N>& lines, int16_t& kept,
               std::string& message)
 {
-    kept = roll(random, static_cast<int>(N), 1);
-    message = lines.at(static_cast<std::size_t>(kept - 1));
+    kept = roll(random, N, 1);
+    message = lines[kept];
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/Checked.h"
+#include "platform/Table.h"
 
 namespace {
 
@@ -55,24 +56,34 @@ std::optional<Direction> directionForKey(int keyCode)
     }
 }
 
-bool moveHero(Game& game, Direction direction)
+void takeStep(Game& game, Random& random, Direction direction, StepScreen& screen)
 {
     int16_t& coordinate = isVertical(direction) ? game.PlayerY : game.PlayerX;
     const bool backwards = direction == Direction::Up || direction == Direction::Left;
     coordinate = backwards ? sub16(coordinate, StepSize) : add16(coordinate, StepSize);
+    screen.showCoordinate(direction);
 
-    bool crossed = false;
     for (const EdgeRule& rule : rulesFor(direction)) {
         const bool past = rule.below ? coordinate < rule.limit : coordinate > rule.limit;
         if (game.MapNo != rule.fromMap || !past)
             continue;
-        if (rule.toMap != 0) {
+        const bool crossing = rule.toMap != 0;
+        if (crossing) {
+            screen.loadMapPicture(mapPictureFile(rule.toMap));
             game.MapNo = rule.toMap;
-            crossed = true;
         }
         coordinate = rule.newValue;
+        screen.showCoordinate(direction);
+        if (crossing)
+            screen.showMapNo();
     }
-    return crossed;
+
+    if (CheckEncounter(game, random)) {
+        screen.clearBattleMessages();
+        screen.openBattle(RollMonster(game, random));
+    }
+    screen.drawHero(isVertical(direction) ? Facing::Front : Facing::Side);
+    game.StepCount = add16(game.StepCount, 1);
 }
 
 const char* mapPictureFile(int mapNo)

@@ -1,9 +1,13 @@
 #pragma once
-// Walking: one step of 15 pixels, and the stops and crossings at the edges of
-// the four maps (map 2 and 3 on top, map 1 and 4 below).
+// Walking: one step of 15 pixels, the stops and crossings at the edges of the
+// four maps (map 2 and 3 on top, map 1 and 4 below), and the order of a whole
+// step, from the move to the count.
 
 #include <optional>
 
+#include "platform/Random.h"
+#include "rules/DrawHero.h"
+#include "rules/Encounter.h"
 #include "state/Game.h"
 
 enum class Direction { Down, Up, Right, Left };
@@ -18,10 +22,35 @@ inline bool isVertical(Direction direction)
     return direction == Direction::Up || direction == Direction::Down;
 }
 
-// Moves the hero one step and applies the edge rules of that direction in
-// their order. Returns true when the step crossed to another map (MapNo
-// changed and the new map's picture must be loaded).
-bool moveHero(Game& game, Direction direction);
+// The main window as a step sees it: what the step shows, told at the moment
+// the step shows it. The map window writes its elements; the fuzzer and the
+// benchmark stand in for it.
+class StepScreen {
+public:
+    virtual ~StepScreen() = default;
+    // The coordinate the step moves (PlayerY for Up and Down, else PlayerX)
+    // is written into its box.
+    virtual void showCoordinate(Direction direction) = 0;
+    // A crossing: the picture file (relative to the program's folder) becomes
+    // the map view's picture. It is read before MapNo changes.
+    virtual void loadMapPicture(const char* file) = 0;
+    // MapNo is written into MNO.
+    virtual void showMapNo() = 0;
+    // A monster shows up: the battle's messages are emptied.
+    virtual void clearBattleMessages() = 0;
+    // The monster just rolled is met: its picture is shown and its battle opens.
+    virtual void openBattle(const MonsterPicture& picture) = 0;
+    // The hero is drawn afresh on the map.
+    virtual void drawHero(Facing facing) = 0;
+};
+
+// One step of the hero, in this order: move 15 pixels and show the
+// coordinate; apply the stops and crossings of the direction one after the
+// other (a crossing loads the new map's picture, then sets MapNo and the entry
+// coordinate and shows both); run CheckEncounter, which may roll a monster and
+// open its battle; draw the hero (front view up and down, side view left and
+// right); count the step. So the encounter check sees the earlier steps only.
+void takeStep(Game& game, Random& random, Direction direction, StepScreen& screen);
 
 // The picture file of map n, relative to the program's folder.
 const char* mapPictureFile(int mapNo);

@@ -46,4 +46,5 @@ struct Game {
 
     // The monster of the current battle, the entry at MonsterIndex.
     Monster& currentMonster() { return Monsters[MonsterIndex]; }
+    const Monster& currentMonster() const { return Monsters[MonsterIndex]; }
 };

@@ -3,18 +3,10 @@
 #include <QPlainTextEdit>
 
 #include "platform/Dialogs.h"
-#include "platform/PictureFolder.h"
 #include "rules/Encounter.h"
 #include "rules/Fight.h"
-#include "windows/frmGame.h"
 
 namespace {
-
-const QColor Red(255, 0, 0);
-const QColor Green(0, 255, 0);
-const QColor Blue(0, 0, 255);
-const QColor Cyan(0, 255, 255);
-const QColor Yellow(255, 255, 0);
 
 // The message box of the battle: red text on black, wrapped over its lines.
 QPlainTextEdit* messageBox(QWidget* parent)
@@ -27,35 +19,39 @@ QPlainTextEdit* messageBox(QWidget* parent)
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, Qt::black);
-    palette.setColor(QPalette::Text, Red);
+    palette.setColor(QPalette::Text, Colour::Red);
     box->setPalette(palette);
     return box;
 }
 
 }  // namespace
 
-Battle::Battle(frmGame& map)
+Battle::Battle(Game& game, Services& services, const BuiltInPictures& pictures, Navigator& navigator)
     : GameWindow("Battle", QStringLiteral("MONSTER APPEARED!!!"), {643, 561}),
-      map_(map)
+      game_(game),
+      services_(services),
+      pictures_(pictures),
+      navigator_(navigator)
 {
-    Label1 = new Label(this, "Label1", QStringLiteral("CURRENT HP:"), {16, 16}, FontPx::Small, Red);
-    lblHP = new Label(this, "lblHP", QString(), {136, 16}, FontPx::Small, Red);
-    Label2 = new Label(this, "Label2", QStringLiteral("MONSTER HP :"), {416, 16}, FontPx::Small,
-                       Green);
-    lblMHP = new Label(this, "lblMHP", QString(), {536, 16}, FontPx::Small, Green);
-    lblMNAME = new Label(this, "lblMNAME", QString(), {432, 80}, FontPx::Medium, Green);
+    // A label of the window, in the game's bold face.
+    const auto label = [this](const char* name, const char* caption, QPoint at, int pixelSize,
+                              QColor colour) {
+        return new Label(this, name, QString::fromLatin1(caption), at, pixelSize, colour);
+    };
+    Label1 = label("Label1", "CURRENT HP:", {16, 16}, FontPx::Small, Colour::Red);
+    lblHP = label("lblHP", "", {136, 16}, FontPx::Small, Colour::Red);
+    Label2 = label("Label2", "MONSTER HP :", {416, 16}, FontPx::Small, Colour::Green);
+    lblMHP = label("lblMHP", "", {536, 16}, FontPx::Small, Colour::Green);
+    lblMNAME = label("lblMNAME", "", {432, 80}, FontPx::Medium, Colour::Green);
     Picture1 = new PictureView(this, "Picture1", {32, 152, 65, 81});
     Picture2 = new PictureView(this, "Picture2", {456, 152, 81, 81});
     BINFO = messageBox(this);
-    lblAttack = new Label(this, "lblAttack", QStringLiteral("LONG RANGED ATTACK"), {64, 424},
-                          FontPx::Large, Red);
+    lblAttack = label("lblAttack", "LONG RANGED ATTACK", {64, 424}, FontPx::Large, Colour::Red);
     lblAttack->hide();
-    lblCRA = new Label(this, "lblCRA", QStringLiteral("CLOSE RANGED ATTACK"), {64, 448},
-                       FontPx::Large, Blue);
-    lblDefend = new Label(this, "lblDefend", QStringLiteral("DEFEND"), {64, 472}, FontPx::Large,
-                          Cyan);
-    lblITEM = new Label(this, "lblITEM", QStringLiteral("ITEM"), {64, 496}, FontPx::Large, Green);
-    lblRUN = new Label(this, "lblRUN", QStringLiteral("RUN"), {64, 520}, FontPx::Large, Yellow);
+    lblCRA = label("lblCRA", "CLOSE RANGED ATTACK", {64, 448}, FontPx::Large, Colour::Blue);
+    lblDefend = label("lblDefend", "DEFEND", {64, 472}, FontPx::Large, Colour::Cyan);
+    lblITEM = label("lblITEM", "ITEM", {64, 496}, FontPx::Large, Colour::Green);
+    lblRUN = label("lblRUN", "RUN", {64, 520}, FontPx::Large, Colour::Yellow);
 
     connect(lblAttack, &Label::clicked, this, &Battle::lblAttack_Click);
     connect(lblCRA, &Label::clicked, this, &Battle::lblCRA_Click);
@@ -64,27 +60,14 @@ Battle::Battle(frmGame& map)
     connect(this, &GameWindow::frameClosed, this, &Battle::lblRUN_Click);
 }
 
-void Battle::handle(const std::function<void()>& command)
-{
-    runCommand(*this, map_.services().dialogs, command);
-}
-
-void Battle::meetMonster()
-{
-    BINFO->clear();
-    showMonsterPicture(RollMonster(map_.game(), map_.services().random));
-    MAppear();
-}
-
 void Battle::showMonsterPicture(const MonsterPicture& picture)
 {
     switch (picture.source) {
     case MonsterPicture::Source::File:
-        Picture2->canvas().setPicture(
-            map_.services().pictures.load(QString::fromLatin1(picture.file)));
+        Picture2->canvas().setPicture(services_.pictures.load(QString::fromLatin1(picture.file)));
         break;
     case MonsterPicture::Source::EnemyL:
-        Picture2->canvas().setPicture(map_.EnemyL().picture());
+        Picture2->canvas().setPicture(pictures_.EnemyL.picture());
         break;
     case MonsterPicture::Source::None: return;
     }
@@ -93,39 +76,37 @@ void Battle::showMonsterPicture(const MonsterPicture& picture)
 
 void Battle::MAppear()
 {
-    Game& game = map_.game();
-    map_.openWindow(*this);
-    if (game.LRWeaponOn == Truth::True)
+    navigator_.open(*this);
+    if (game_.LRWeaponOn == Truth::True)
         lblAttack->show();
-    map_.services().dialogs.message("MONSTER HAS APPEARED");
-    lblMHP->setCaption(game.currentMonster().HP);
-    lblHP->setCaption(game.CurHP);
-    lblMNAME->setCaption(QString::fromStdString(game.currentMonster().Name));
-    Picture1->canvas().setPicture(map_.HD().picture());
+    services_.dialogs.message("MONSTER HAS APPEARED");
+    lblMHP->setCaption(game_.currentMonster().HP);
+    lblHP->setCaption(game_.CurHP);
+    lblMNAME->setCaption(QString::fromStdString(game_.currentMonster().Name));
+    Picture1->canvas().setPicture(pictures_.HD.picture());
     Picture1->refresh();
 }
 
 void Battle::showHitPoints()
 {
-    lblHP->setCaption(map_.game().CurHP);
-    lblMHP->setCaption(map_.game().currentMonster().HP);
+    lblHP->setCaption(game_.CurHP);
+    lblMHP->setCaption(game_.currentMonster().HP);
 }
 
 void Battle::lblAttack_Click()
 {
-    handle([this] {
-        LongRangedRound(map_.game(), map_.services().dialogs);
+    guardedWhileShown(*this, services_.dialogs, [this] {
+        LongRangedRound(game_, services_.dialogs);
         showHitPoints();
     });
 }
 
 void Battle::lblCRA_Click()
 {
-    handle([this] {
-        const Exchange exchange = CloseRangedRound(map_.game(), map_.services().random,
-                                                   map_.services().dialogs);
+    guardedWhileShown(*this, services_.dialogs, [this] {
+        const Exchange exchange = CloseRangedRound(game_, services_.random, services_.dialogs);
         if (exchange.victory)
-            map_.returnToMap(*this);
+            navigator_.returnToMap(*this);
         BINFO->setPlainText(QString::fromStdString(exchange.report));
         showHitPoints();
     });
@@ -133,8 +114,8 @@ void Battle::lblCRA_Click()
 
 void Battle::lblRUN_Click()
 {
-    handle([this] {
-        map_.services().dialogs.message("You Ran Away!!!");
-        map_.returnToMap(*this);
+    guardedWhileShown(*this, services_.dialogs, [this] {
+        services_.dialogs.message("You Ran Away!!!");
+        navigator_.returnToMap(*this);
     });
 }

@@ -4,22 +4,24 @@
 // hidden the first time a battle touches it, then only shown and hidden, so
 // its elements keep their contents from one battle to the next.
 
-#include <functional>
-
+#include "platform/Services.h"
+#include "state/Game.h"
+#include "windows/Navigator.h"
+#include "windows/Pictures.h"
 #include "windows/Widgets.h"
 
 class QPlainTextEdit;
-class frmGame;
 struct MonsterPicture;
 
 class Battle : public GameWindow {
     Q_OBJECT
 public:
-    explicit Battle(frmGame& map);
+    // Builds the window, hidden; it shows the hero with HD and the monster
+    // "E.T" with EnemyL of pictures, and leaves through navigator.
+    Battle(Game& game, Services& services, const BuiltInPictures& pictures, Navigator& navigator);
 
-    // A monster shows up: BINFO is emptied, RollMonster picks it and its
-    // picture goes into Picture2, then MAppear opens the battle.
-    void meetMonster();
+    // Puts the rolled monster's picture into Picture2.
+    void showMonsterPicture(const MonsterPicture& picture);
     // Opens the battle: the map hidden, this window shown, "MONSTER HAS
     // APPEARED", then the hit points, the name and the hero's picture.
     void MAppear();
@@ -47,12 +49,11 @@ public:
     Label* lblRUN;
 
 private:
-    // Puts the rolled monster's picture into Picture2.
-    void showMonsterPicture(const MonsterPicture& picture);
     // Writes the hero's CurHP into lblHP and the monster's HP into lblMHP.
     void showHitPoints();
-    // Runs a command behind the guard while the window is shown.
-    void handle(const std::function<void()>& command);
 
-    frmGame& map_;
+    Game& game_;
+    Services& services_;
+    const BuiltInPictures& pictures_;
+    Navigator& navigator_;
 };

@@ -3,23 +3,23 @@
 
 #include <functional>
 
+#include "windows/Navigator.h"
 #include "windows/Widgets.h"
 
-class frmGame;
+class Dialogs;
 
 // A window shown while the map is hidden. Its BACK label and the close
 // control of its frame both hide it, show the map again and draw the hero
 // from the front.
 class CharacterWindow : public GameWindow {
 public:
-    CharacterWindow(frmGame& main, const char* name, const QString& caption, QSize clientSize);
+    CharacterWindow(Dialogs& dialogs, Navigator& navigator, const char* name,
+                    const QString& caption, QSize clientSize);
 
 protected:
     // Makes back the label that leaves the window.
     void leaveBy(Label* back);
-    // Runs an event handler of the window behind the guard for run-time
-    // errors, while the window is shown.
-    void handle(const std::function<void()>& handler);
 
-    frmGame& main_;
+    Dialogs& dialogs_;
+    Navigator& navigator_;
 };

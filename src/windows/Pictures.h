@@ -1,10 +1,28 @@
 #pragma once
-// The pictures built into the program: the first map, the hero's sprite pairs
-// and the picture of one monster kind.
+// The pictures built into the program and held by the main window: the first
+// map, the hero's two sprite pairs and the picture of one monster kind.
 
 #include <QImage>
 
-// A picture built into the program, decoded the first time it is asked for;
-// every later game in the process shares the decoded picture. A picture that
-// cannot be decoded is run-time error 481, naming it.
-QImage builtIn(const char* name);
+#include "platform/Canvas.h"
+#include "platform/PictureFolder.h"
+#include "rules/DrawHero.h"
+
+struct BuiltInPictures {
+    QImage M1;      // the first map, shown from the start
+    Canvas HD;      // the hero from the front, on white
+    Canvas HDmask;  // its mask: white where the figure shows, black elsewhere
+    Canvas LR;      // the hero from the side, on white
+    Canvas LRmask;
+    Canvas EnemyL;  // a green creature: the picture of the monster "E.T"
+
+    // The sprite pair the hero is drawn with.
+    SpritePair pair(Facing facing) const
+    {
+        return facing == Facing::Front ? SpritePair{HD, HDmask} : SpritePair{LR, LRmask};
+    }
+};
+
+// Reads the built-in pictures from folder, each decoded only the first time
+// in the process. A missing or broken one is a run-time error naming it.
+BuiltInPictures loadBuiltInPictures(const PictureFolder& folder);

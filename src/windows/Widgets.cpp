@@ -22,7 +22,7 @@ QFont labelFont(int pixelSize)
     return font;
 }
 
-void runCommand(const QWidget& window, Dialogs& dialogs, const std::function<void()>& command)
+void guardedWhileShown(const QWidget& window, Dialogs& dialogs, const std::function<void()>& command)
 {
     if (window.isVisible())
         guarded(dialogs, command);

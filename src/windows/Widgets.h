@@ -24,6 +24,15 @@ inline constexpr int Large = 18;   // 13.5 pt
 inline constexpr int Huge = 24;    // 18 pt
 }
 
+// The pure colours of the game's windows.
+namespace Colour {
+inline const QColor Red{255, 0, 0};
+inline const QColor Green{0, 255, 0};
+inline const QColor Blue{0, 0, 255};
+inline const QColor Cyan{0, 255, 255};
+inline const QColor Yellow{255, 255, 0};
+}
+
 // A label of bold text on black that sizes itself to its caption and reports
 // clicks. The caption is shown as plain text, exactly as given.
 class Label : public QLabel {
@@ -102,7 +111,7 @@ protected:
 // for run-time errors, but only while the window is shown: an event that
 // reaches a hidden window, sent before it hid or by code, does nothing, since
 // the player cannot have given it.
-void runCommand(const QWidget& window, Dialogs& dialogs, const std::function<void()>& command);
+void guardedWhileShown(const QWidget& window, Dialogs& dialogs, const std::function<void()>& command);
 
 // Paints a widget's background black.
 void makeBlack(QWidget* widget);

@@ -6,7 +6,7 @@
 class frmAbout : public CharacterWindow {
 public:
     // Builds the window, hidden.
-    explicit frmAbout(frmGame& main);
+    frmAbout(Dialogs& dialogs, Navigator& navigator);
 
     Label* Label1;
     Label* Label2;

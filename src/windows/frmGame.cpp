@@ -3,44 +3,17 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 
-#include "platform/Checked.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
-#include "platform/PictureFolder.h"
-#include "platform/Random.h"
-#include "rules/Encounter.h"
 #include "state/NewGame.h"
 #include "windows/Battle.h"
-#include "windows/Pictures.h"
 #include "windows/frmAbout.h"
 #include "windows/frmInventory.h"
 #include "windows/frmStats.h"
 
-namespace {
-
-// A hidden picture store holding a built-in picture at its own size.
-Canvas pictureStore(const char* name)
-{
-    const QImage picture = builtIn(name);
-    Canvas store(picture.size());
-    store.setPicture(picture);
-    return store;
-}
-
-const QColor Green(0, 255, 0);
-const QColor Blue(0, 0, 255);
-
-}  // namespace
-
-frmGame::frmGame(Game& game, Services& services)
-    : game_(game),
-      services_(services),
-      HD_(pictureStore("HD.png")),
-      HDmask_(pictureStore("HDmask.png")),
-      LR_(pictureStore("LR.png")),
-      LRmask_(pictureStore("LRmask.png")),
-      EnemyL_(pictureStore("EnemyL.jpg"))
+frmGame::frmGame(Game& game, Services& services) : game_(game), services_(services)
 {
     setObjectName(QStringLiteral("frmGame"));
     setWindowTitle(QStringLiteral("MIREWALK MAP SYSTEM - BY KORVANDEL"));
@@ -51,14 +24,17 @@ frmGame::frmGame(Game& game, Services& services)
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    Label1 = new Label(client, "Label1", QStringLiteral("XPOS :"), {112, 24}, FontPx::Medium, Green);
+    const auto label = [client](const char* name, const char* caption, int left, QColor colour) {
+        return new Label(client, name, QString::fromLatin1(caption), {left, 24}, FontPx::Medium,
+                         colour);
+    };
+    Label1 = label("Label1", "XPOS :", 112, Colour::Green);
     XPOS = new TextBox(client, "XPOS", {184, 24, 65, 25});
-    Label2 = new Label(client, "Label2", QStringLiteral("YPOS :"), {280, 24}, FontPx::Medium, Green);
+    Label2 = label("Label2", "YPOS :", 280, Colour::Green);
     YPOS = new TextBox(client, "YPOS", {352, 24, 65, 25});
-    Label3 = new Label(client, "Label3", QStringLiteral("MAP NO :"), {440, 24}, FontPx::Medium, Blue);
+    Label3 = label("Label3", "MAP NO :", 440, Colour::Blue);
     MNO = new TextBox(client, "MNO", {528, 24, 33, 25});
     Map = new PictureView(client, "Map", {120, 72, 326, 273}, true);
-    Map->canvas().setPicture(builtIn("M1.jpg"));
     connect(Map, &PictureView::keyDown, this, [this](int keyCode) { Map_KeyDown(keyCode); });
 
     setTabOrder(Map, XPOS);
@@ -67,37 +43,37 @@ frmGame::frmGame(Game& game, Services& services)
     Map->setFocus(Qt::OtherFocusReason);
 
     buildMenus();
-    connectMenus();
-    handle([this] { Form_Load(); });
+    guarded(services_.dialogs, [this] {
+        pictures_ = loadBuiltInPictures(services_.builtIn);
+        Map->canvas().setPicture(pictures_.M1);
+        Form_Load();
+    });
 }
 
 frmGame::~frmGame() = default;
 
 void frmGame::buildMenus()
 {
+    // An entry of a menu, named and connected to its handler.
+    const auto entry = [this](QMenu* menu, const char* name, const char* caption,
+                              void (frmGame::*handler)()) {
+        QAction* action = menu->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
     QMenu* mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
     mnuGame->setObjectName(QStringLiteral("mnuGame"));
-    mnuSave = mnuGame->addAction(QStringLiteral("&Save Game"));
-    mnuLoad = mnuGame->addAction(QStringLiteral("&Load Game"));
-    mnuExit = mnuGame->addAction(QStringLiteral("&Exit Game"));
+    mnuSave = entry(mnuGame, "mnuSave", "&Save Game", &frmGame::mnuSave_Click);
+    mnuLoad = entry(mnuGame, "mnuLoad", "&Load Game", &frmGame::mnuLoad_Click);
+    mnuExit = entry(mnuGame, "mnuExit", "&Exit Game", &frmGame::mnuExit_Click);
     QMenu* mnuCharacter = menuBar()->addMenu(QStringLiteral("&Character"));
     mnuCharacter->setObjectName(QStringLiteral("mnuCharacter"));
-    mnuStats = mnuCharacter->addAction(QStringLiteral("&Stats"));
-    mnuinventory = mnuCharacter->addAction(QStringLiteral("&Inventory"));
+    mnuStats = entry(mnuCharacter, "mnuStats", "&Stats", &frmGame::mnuStats_Click);
+    mnuinventory = entry(mnuCharacter, "mnuinventory", "&Inventory", &frmGame::mnuinventory_Click);
     mnuAbout = menuBar()->addAction(QStringLiteral("&About"));
-    mnuSave->setObjectName(QStringLiteral("mnuSave"));
-    mnuLoad->setObjectName(QStringLiteral("mnuLoad"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    mnuStats->setObjectName(QStringLiteral("mnuStats"));
-    mnuinventory->setObjectName(QStringLiteral("mnuinventory"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-}
-
-void frmGame::handle(const std::function<void()>& handler) { guarded(services_.dialogs, handler); }
-
-void frmGame::command(const std::function<void()>& handler)
-{
-    runCommand(*this, services_.dialogs, handler);
+    connect(mnuAbout, &QAction::triggered, this, &frmGame::mnuAbout_Click);
 }
 
 void frmGame::Form_Load()
@@ -107,46 +83,49 @@ void frmGame::Form_Load()
     MNO->setNumber(game_.MapNo);
     XPOS->setNumber(game_.PlayerX);
     YPOS->setNumber(game_.PlayerY);
-    DrawHero(Pair::Front);
+    redrawHero(Facing::Front);
 }
 
 void frmGame::Map_KeyDown(int keyCode)
 {
-    command([this, keyCode] {
+    guardedWhileShown(*this, services_.dialogs, [this, keyCode] {
         if (const auto direction = directionForKey(keyCode))
-            step(*direction);
+            takeStep(game_, services_.random, *direction, *this);
     });
 }
 
-void frmGame::step(Direction direction)
+void frmGame::showCoordinate(Direction direction)
 {
-    const bool crossed = moveHero(game_, direction);
     if (isVertical(direction))
         YPOS->setNumber(game_.PlayerY);
     else
         XPOS->setNumber(game_.PlayerX);
-    if (crossed) {
-        Map->canvas().setPicture(services_.pictures.load(mapPictureFile(game_.MapNo)));
-        MNO->setNumber(game_.MapNo);
-    }
-    // The encounter check runs before the hero is redrawn and the step counted.
-    if (CheckEncounter(game_, services_.random))
-        battle().meetMonster();
-    DrawHero(isVertical(direction) ? Pair::Front : Pair::Side);
-    game_.StepCount = add16(game_.StepCount, 1);
 }
 
-void frmGame::DrawHero(Pair pair)
+void frmGame::loadMapPicture(const char* file)
 {
-    const SpritePair sprites = pair == Pair::Front ? SpritePair{HD_, HDmask_}
-                                                   : SpritePair{LR_, LRmask_};
-    ::DrawHero(Map->canvas(), sprites, game_);
+    Map->canvas().setPicture(services_.pictures.load(QString::fromLatin1(file)));
+}
+
+void frmGame::showMapNo() { MNO->setNumber(game_.MapNo); }
+
+void frmGame::clearBattleMessages() { battle().BINFO->clear(); }
+
+void frmGame::openBattle(const MonsterPicture& picture)
+{
+    battle().showMonsterPicture(picture);
+    battle().MAppear();
+}
+
+void frmGame::redrawHero(Facing facing)
+{
+    DrawHero(Map->canvas(), pictures_.pair(facing), game_);
     Map->setAccessibleName(
         QStringLiteral("Map %1, hero at %2, %3").arg(game_.MapNo).arg(game_.PlayerX).arg(game_.PlayerY));
     Map->refresh();
 }
 
-void frmGame::openWindow(QWidget& window)
+void frmGame::open(QWidget& window)
 {
     focusBeforeLeaving_ = focusWidget();
     hide();
@@ -160,7 +139,7 @@ void frmGame::returnToMap(QWidget& window)
     // Whatever had the focus on the map gets it back (a closing menu may have moved it).
     if (focusBeforeLeaving_)
         focusBeforeLeaving_->setFocus(Qt::OtherFocusReason);
-    DrawHero(Pair::Front);
+    redrawHero(Facing::Front);
 }
 
 void frmGame::showActive(QWidget& window)
@@ -169,68 +148,69 @@ void frmGame::showActive(QWidget& window)
     window.activateWindow();
 }
 
-Battle& frmGame::battle()
-{
-    if (!battle_)
-        battle_ = std::make_unique<Battle>(*this);
-    return *battle_;
-}
-
 void frmGame::closeEvent(QCloseEvent* event)
 {
     // Closing the map window through its frame ends the game.
     event->ignore();
-    handle([] { endProgram(0); });
+    guarded(services_.dialogs, [] { endProgram(0); });
 }
 
-// ---- The Game, Character and About menus and the windows they open ----
+// ---- The windows it opens, each created hidden the first time it is needed ----
+
+Battle& frmGame::battle()
+{
+    if (!battle_)
+        battle_ = std::make_unique<Battle>(game_, services_, pictures_, *this);
+    return *battle_;
+}
+
+frmInventory& frmGame::inventoryWindow()
+{
+    if (!inventory_)
+        inventory_ = std::make_unique<frmInventory>(game_, services_, *this);
+    return *inventory_;
+}
+
+frmStats& frmGame::statsWindow()
+{
+    if (!stats_)
+        stats_ = std::make_unique<frmStats>(game_, services_.dialogs, pictures_.HD, *this);
+    return *stats_;
+}
+
+frmAbout& frmGame::aboutWindow()
+{
+    if (!about_)
+        about_ = std::make_unique<frmAbout>(services_.dialogs, *this);
+    return *about_;
+}
+
+// ---- The Game, Character and About menus ----
 
 namespace {
 
 const std::string NotImplemented = "Not implemented yet";
 
-// A secondary window of main, created hidden the first time it is needed.
-template <typename Window>
-Window& lazily(std::unique_ptr<Window>& window, frmGame& main)
-{
-    if (!window)
-        window = std::make_unique<Window>(main);
-    return *window;
-}
-
 }  // namespace
-
-frmInventory& frmGame::inventoryWindow() { return lazily(inventory_, *this); }
-frmStats& frmGame::statsWindow() { return lazily(stats_, *this); }
-frmAbout& frmGame::aboutWindow() { return lazily(about_, *this); }
-
-// Each menu entry runs its handler when chosen.
-void frmGame::connectMenus()
-{
-    connect(mnuSave, &QAction::triggered, this, [this] { mnuSave_Click(); });
-    connect(mnuLoad, &QAction::triggered, this, [this] { mnuLoad_Click(); });
-    connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
-    connect(mnuStats, &QAction::triggered, this, [this] { mnuStats_Click(); });
-    connect(mnuinventory, &QAction::triggered, this, [this] { mnuinventory_Click(); });
-    connect(mnuAbout, &QAction::triggered, this, [this] { mnuAbout_Click(); });
-}
 
 // There are no saved games: saving only says so.
 void frmGame::mnuSave_Click()
 {
-    command([this] { services_.dialogs.message(NotImplemented); });
+    guardedWhileShown(*this, services_.dialogs,
+                      [this] { services_.dialogs.message(NotImplemented); });
 }
 
 // There are no saved games: loading only says so.
 void frmGame::mnuLoad_Click()
 {
-    command([this] { services_.dialogs.message(NotImplemented); });
+    guardedWhileShown(*this, services_.dialogs,
+                      [this] { services_.dialogs.message(NotImplemented); });
 }
 
 // Thanks the player, then ends the program once the box is closed.
 void frmGame::mnuExit_Click()
 {
-    command([this] {
+    guardedWhileShown(*this, services_.dialogs, [this] {
         services_.dialogs.message("Thank you for playing!");
         endProgram(0);
     });
@@ -239,9 +219,9 @@ void frmGame::mnuExit_Click()
 // Shows the hero's statistics in place of the map.
 void frmGame::mnuStats_Click()
 {
-    command([this] {
+    guardedWhileShown(*this, services_.dialogs, [this] {
         frmStats& stats = statsWindow();
-        openWindow(stats);
+        open(stats);
         stats.showHero();
     });
 }
@@ -249,15 +229,15 @@ void frmGame::mnuStats_Click()
 // Shows the inventory in place of the map; every opening finds an item.
 void frmGame::mnuinventory_Click()
 {
-    command([this] {
+    guardedWhileShown(*this, services_.dialogs, [this] {
         frmInventory& inventory = inventoryWindow();
-        openWindow(inventory);
-        inventory.findItem();
+        open(inventory);
+        inventory.fileFind(findItem(game_, services_.random));
     });
 }
 
 // Shows the credits in place of the map.
 void frmGame::mnuAbout_Click()
 {
-    command([this] { openWindow(aboutWindow()); });
+    guardedWhileShown(*this, services_.dialogs, [this] { open(aboutWindow()); });
 }

@@ -1,15 +1,17 @@
 #pragma once
 // The main window: the map with the hero on it, the position boxes, the menus,
-// and the hidden picture stores of the hero sprites and one monster.
+// and the hidden picture stores of the hero sprites and one monster. It opens
+// the other windows and takes the player back to the map.
 
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
 
 #include "platform/Services.h"
-#include "rules/DrawHero.h"
 #include "rules/Movement.h"
 #include "state/Game.h"
+#include "windows/Navigator.h"
+#include "windows/Pictures.h"
 #include "windows/Widgets.h"
 
 class QAction;
@@ -18,22 +20,16 @@ class frmAbout;
 class frmInventory;
 class frmStats;
 
-class frmGame : public QMainWindow {
+class frmGame : public QMainWindow, public Navigator, private StepScreen {
     Q_OBJECT
 public:
-    // Builds the window and runs Form_Load: the start of a new game.
+    // Builds the window, reads the built-in pictures and runs Form_Load: the
+    // start of a new game.
     frmGame(Game& game, Services& services);
     ~frmGame() override;
 
-    enum class Pair { Front, Side };
-    // Clears the map view to its picture and paints the hero with the pair.
-    void DrawHero(Pair pair);
-
-    // Leaves a secondary window: hides it, shows the map again and draws the
-    // hero from the front.
-    void returnToMap(QWidget& window);
-    // Opens a secondary window: hides the map and shows window, not modally.
-    void openWindow(QWidget& window);
+    void open(QWidget& window) override;
+    void returnToMap(QWidget& window) override;
     // Shows a window, not modally, and gives it the keyboard focus.
     static void showActive(QWidget& window);
 
@@ -44,12 +40,10 @@ public:
     frmStats& statsWindow();
     frmAbout& aboutWindow();
 
-    Game& game() { return game_; }
-    Services& services() { return services_; }
-
-    // Picture stores read by the other windows.
-    const Canvas& HD() const { return HD_; }
-    const Canvas& EnemyL() const { return EnemyL_; }
+    // The picture stores of the hero sprites and EnemyL.
+    const BuiltInPictures& pictures() const { return pictures_; }
+    // Clears the map view to its picture and paints the hero facing that way.
+    void redrawHero(Facing facing);
 
     // The window's elements, by the names the game gives them.
     Label* Label1;
@@ -66,28 +60,25 @@ public:
     QAction* mnuinventory;
     QAction* mnuAbout;
 
-    // A key pressed while the map view has the focus.
+    // A key pressed while the map view has the focus: an arrow takes a step.
     void Map_KeyDown(int keyCode);
-    // One step of the hero in each direction.
-    void MUP() { step(Direction::Up); }
-    void MDOWN() { step(Direction::Down); }
-    void MLEFT() { step(Direction::Left); }
-    void MRIGHT() { step(Direction::Right); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();
-    void step(Direction direction);
     void buildMenus();
-    // Runs an event handler behind the guard for run-time errors.
-    void handle(const std::function<void()>& handler);
-    // Runs a key or menu command behind the guard, while the map is shown.
-    void command(const std::function<void()>& handler);
+
+    // What a step shows (StepScreen).
+    void showCoordinate(Direction direction) override;
+    void loadMapPicture(const char* file) override;
+    void showMapNo() override;
+    void clearBattleMessages() override;
+    void openBattle(const MonsterPicture& picture) override;
+    void drawHero(Facing facing) override { redrawHero(facing); }
 
     // The Game, Character and About menus.
-    void connectMenus();
     void mnuSave_Click();
     void mnuLoad_Click();
     void mnuExit_Click();
@@ -97,11 +88,7 @@ private:
 
     Game& game_;
     Services& services_;
-    Canvas HD_;
-    Canvas HDmask_;
-    Canvas LR_;
-    Canvas LRmask_;
-    Canvas EnemyL_;
+    BuiltInPictures pictures_;
     std::unique_ptr<Battle> battle_;
     std::unique_ptr<frmInventory> inventory_;
     std::unique_ptr<frmStats> stats_;

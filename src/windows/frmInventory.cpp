@@ -1,16 +1,17 @@
 #include "frmInventory.h"
 
-#include "windows/frmGame.h"
-
-frmInventory::frmInventory(frmGame& main)
-    : CharacterWindow(main, "frmInventory", QStringLiteral("Inventory"), {496, 338})
+frmInventory::frmInventory(Game& game, Services& services, Navigator& navigator)
+    : CharacterWindow(services.dialogs, navigator, "frmInventory", QStringLiteral("Inventory"),
+                      {496, 338}),
+      game_(game),
+      services_(services)
 {
     // A caption of the left column and a red Equip label of the right one.
     const auto caption = [this](const char* name, const char* text, QPoint at) {
-        return new Label(this, name, QString::fromLatin1(text), at, FontPx::Medium, Qt::blue);
+        return new Label(this, name, QString::fromLatin1(text), at, FontPx::Medium, Colour::Blue);
     };
     const auto equip = [this](const char* name, QPoint at) {
-        return new Label(this, name, QStringLiteral("Equip"), at, FontPx::Medium, Qt::red);
+        return new Label(this, name, QStringLiteral("Equip"), at, FontPx::Medium, Colour::Red);
     };
 
     Label1 = caption("Label1", "LR WEAPON :", {16, 24});
@@ -25,9 +26,9 @@ frmInventory::frmInventory(frmGame& main)
     Label4 = caption("Label4", "MISC :", {16, 120});
     MISC = new ListBox(this, "MISC", {144, 128, 97, 20}, FontPx::Small);
     Label5 = new Label(this, "Label5", QStringLiteral("GOLD :"), {16, 152}, FontPx::Small,
-                       Qt::yellow);
+                       Colour::Yellow);
     GLD = new TextBox(this, "GLD", {144, 152, 65, 19});
-    BCK = new Label(this, "BCK", QStringLiteral("BACK"), {216, 272}, FontPx::Large, Qt::green);
+    BCK = new Label(this, "BCK", QStringLiteral("BACK"), {216, 272}, FontPx::Large, Colour::Green);
 
     connect(lblEquipA, &Label::clicked, this, [this] { lblEquipA_Click(); });
     connect(lblEquipCR, &Label::clicked, this, [this] { lblEquipCR_Click(); });
@@ -35,14 +36,11 @@ frmInventory::frmInventory(frmGame& main)
     leaveBy(BCK);
 }
 
-void frmInventory::findItem()
+void frmInventory::fileFind(const Find& find)
 {
-    Game& game = main_.game();
-    RollItem(game, main_.services().random);
-    const Item& found = game.Items[game.ItemIndex];
-    for (const ItemList list : listsFor(found))
-        listBox(list)->addItem(QString::fromStdString(found.Name));
-    GLD->setNumber(game.Gold);
+    for (const ItemList list : find.lists)
+        listBox(list)->addItem(QString::fromStdString(find.name));
+    GLD->setNumber(game_.Gold);
 }
 
 ListBox* frmInventory::listBox(ItemList list) const
@@ -57,18 +55,19 @@ ListBox* frmInventory::listBox(ItemList list) const
 
 void frmInventory::lblEquipA_Click()
 {
-    handle([this] { equipArmour(main_.game(), ARMOUR->selectedText().toStdString()); });
+    guardedWhileShown(*this, dialogs_,
+                      [this] { equipArmour(game_, ARMOUR->selectedText().toStdString()); });
 }
 
 void frmInventory::lblEquipCR_Click()
 {
-    handle([this] {
-        equipCloseRange(main_.game(), main_.services().random, CR->selectedText().toStdString());
+    guardedWhileShown(*this, dialogs_, [this] {
+        equipCloseRange(game_, services_.random, CR->selectedText().toStdString());
     });
 }
 
 void frmInventory::lblEquipLR_Click()
 {
     // The LR list is never read: the action works with it empty, as it always is.
-    handle([this] { equipLongRange(main_.game(), main_.services().random); });
+    guardedWhileShown(*this, dialogs_, [this] { equipLongRange(game_, services_.random); });
 }

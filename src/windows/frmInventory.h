@@ -2,18 +2,19 @@
 // The inventory window: the four lists of what the hero has found, the gold,
 // the three Equip actions and BACK to the map.
 
+#include "platform/Services.h"
 #include "rules/Inventory.h"
 #include "windows/CharacterWindow.h"
 
 class frmInventory : public CharacterWindow {
 public:
     // Builds the window, hidden, with empty lists.
-    explicit frmInventory(frmGame& main);
+    frmInventory(Game& game, Services& services, Navigator& navigator);
 
-    // What every opening does once the window is shown: finds one item, files
-    // it into its list and shows the gold. The rows pile up from one opening
-    // to the next.
-    void findItem();
+    // What every opening does once the window is shown and the item found:
+    // appends a row of its name to each of its lists and shows the gold. The
+    // rows pile up from one opening to the next.
+    void fileFind(const Find& find);
 
     Label* Label1;
     ListBox* LR;
@@ -37,4 +38,7 @@ private:
     void lblEquipLR_Click();
     // The list box that shows a list's rows.
     ListBox* listBox(ItemList list) const;
+
+    Game& game_;
+    Services& services_;
 };

@@ -2,12 +2,14 @@
 // The statistics window: the hero's portrait, name and numbers, and BACK to
 // the map.
 
+#include "state/Game.h"
 #include "windows/CharacterWindow.h"
 
 class frmStats : public CharacterWindow {
 public:
-    // Builds the window, hidden, with the value labels empty.
-    explicit frmStats(frmGame& main);
+    // Builds the window, hidden, with the value labels empty; its portrait is
+    // the picture of HD.
+    frmStats(const Game& game, Dialogs& dialogs, const Canvas& HD, Navigator& navigator);
 
     // What every opening does once the window is shown: puts the hero's
     // front picture into charpic and writes every value afresh.
@@ -31,4 +33,8 @@ public:
     Label* Label8;
     Label* lblToNextLevel;
     Label* lblBACK;
+
+private:
+    const Game& game_;
+    const Canvas& HD_;
 };
