@@ -147,7 +147,10 @@ TEST_F(MainWindow, AMissingMapPictureEndsTheGameWithAReportNamingIt)
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
+    std::string boxesUnderTheReport;
+    dialogs.onMessage = [&](const std::string&) { boxesUnderTheReport = boxes(); };
     press(Qt::Key_Up, 4);
+    EXPECT_EQ(boxesUnderTheReport, "30 -8 1");  // the crossing stopped before entering map 2
     const std::string path = (folder.path() + "/Maps/M2.jpg").toStdString();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], "Run-time error '53':\n\nFile not found: " + path);
