@@ -191,6 +191,8 @@ protected:
 
 TEST_P(HostilePicture, IsShownOrReportedByName)
 {
+    std::string boxesUnderTheReport;
+    dialogs.onMessage = [&](const std::string&) { boxesUnderTheReport = boxes(); };
     reachTheFile();
     const std::string path = fullPath().toStdString();
     const QImage expected = expectedPicture();
@@ -200,6 +202,11 @@ TEST_P(HostilePicture, IsShownOrReportedByName)
             : "Run-time error '481':\n\nInvalid picture: " + path;
         EXPECT_EQ(dialogs.messages, std::vector<std::string>{report});
         EXPECT_EQ(dialogs.endStatus, 1);
+        // The failing step went no further: a crossing did not enter map 2.
+        EXPECT_EQ(boxesUnderTheReport, GetParam().map ? "30 -8 1" : "30 52 1");
+        EXPECT_EQ(game.StepCount, GetParam().map ? 3 : 0);
+        window->Map_KeyDown(40);  // and nothing runs after the end
+        EXPECT_EQ(dialogs.messages.size(), 1u);
         return;
     }
     // A readable picture of any size is played: shown unscaled from its top-left corner.

@@ -1,7 +1,3 @@
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 #include "GameFixture.h"
 #include "Pixels.h"
 
@@ -132,57 +128,6 @@ TEST_F(MainWindow, SideStepsDrawTheSideViewAndUpDownTheFront)
     press(Qt::Key_Up);
     press(Qt::Key_Down);  // back at (45, 52), now from the front
     EXPECT_NE(window->Map->canvas().image(), side);
-}
-
-TEST_F(MainWindow, AMissingMapPictureEndsTheGameWithAReportNamingIt)
-{
-    QTemporaryDir folder;
-    ASSERT_TRUE(QDir(folder.path()).mkpath("Maps"));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(MIREWALK_SOURCE_DIR "/Maps/M1.jpg"),
-                            folder.path() + "/Maps/M1.jpg"));
-    const PictureFolder partial(folder.path());
-    Services withoutMapTwo{random, dialogs, partial};
-    window = std::make_unique<frmGame>(game, withoutMapTwo);
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-
-    std::string boxesUnderTheReport;
-    dialogs.onMessage = [&](const std::string&) { boxesUnderTheReport = boxes(); };
-    press(Qt::Key_Up, 4);
-    EXPECT_EQ(boxesUnderTheReport, "30 -8 1");  // the crossing stopped before entering map 2
-    const std::string path = (folder.path() + "/Maps/M2.jpg").toStdString();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0], "Run-time error '53':\n\nFile not found: " + path);
-    EXPECT_EQ(dialogs.endStatus, 1);
-    EXPECT_EQ(game.StepCount, 3);  // the failing step never finished
-
-    // Nothing runs after the end.
-    window->Map_KeyDown(40);
-    EXPECT_EQ(game.StepCount, 3);
-    EXPECT_EQ(dialogs.messages.size(), 1u);
-}
-
-TEST_F(MainWindow, AnUnreadableMapPictureIsReportedToo)
-{
-    QTemporaryDir folder;
-    ASSERT_TRUE(QDir(folder.path()).mkpath("Maps"));
-    QFile broken(folder.path() + "/Maps/M2.jpg");
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("\xff\xd8\xff\xe0 not really a picture");
-    broken.close();
-    const PictureFolder bad(folder.path());
-    Services services2{random, dialogs, bad};
-    window = std::make_unique<frmGame>(game, services2);
-    window->show();  // keys reach the map only while it is shown
-    window->Map_KeyDown(38);
-    window->Map_KeyDown(38);
-    window->Map_KeyDown(38);
-    window->Map_KeyDown(38);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_NE(dialogs.messages[0].find("Invalid picture: " + broken.fileName().toStdString()),
-              std::string::npos);
-    EXPECT_EQ(dialogs.endStatus, 1);
 }
 
 TEST_F(MainWindow, ClosingTheWindowThroughItsFrameEndsTheGame)
