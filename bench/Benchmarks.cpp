@@ -140,6 +140,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    useGameFont();
     // The offscreen platform warns at every fixed-size window; the figures matter here.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
         if (type != QtWarningMsg || !text.contains(QLatin1String("propagateSizeHints")))

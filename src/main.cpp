@@ -11,6 +11,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    useGameFont();
     Game game;
     Random random;
     QtDialogs dialogs;

@@ -1,7 +1,27 @@
+#include <QTimer>
+
 #include "GameFixture.h"
 #include "Pixels.h"
+#include "windows/QtDialogs.h"
 
 using MainWindow = GameFixture;
+
+namespace {
+
+// Every element of top, top included, shows the game's own proportional face.
+void expectTheGamesFace(const QWidget* top)
+{
+    QList<const QWidget*> widgets = top->findChildren<const QWidget*>();
+    widgets.prepend(top);
+    for (const QWidget* widget : widgets) {
+        const QFontInfo face = widget->fontInfo();
+        EXPECT_EQ(face.family().toStdString(), "Liberation Sans")
+            << widget->metaObject()->className();
+        EXPECT_FALSE(face.fixedPitch()) << widget->metaObject()->className();
+    }
+}
+
+}  // namespace
 
 TEST_F(MainWindow, StartsWithThePromptMapOneAndTheHeroAtItsPlace)
 {
@@ -48,6 +68,25 @@ TEST_F(MainWindow, LayoutOfLabelsBoxesAndMap)
     EXPECT_EQ(window->mnuSave->text(), "&Save Game");
     EXPECT_EQ(window->mnuinventory->text(), "&Inventory");
     EXPECT_EQ(window->mnuAbout->text(), "&About");
+}
+
+TEST_F(MainWindow, EveryWindowMenuAndDialogShowsTheGamesFaceWhateverTheMachinesDefault)
+{
+    start();
+    for (const QWidget* top :
+         std::initializer_list<const QWidget*>{window.get(), &battle(), &window->inventoryWindow(),
+                                               &window->statsWindow(), &window->aboutWindow()})
+        expectTheGamesFace(top);
+    QtDialogs real;  // the real message box and prompt, looked at while open
+    for (int dialog = 0; dialog < 2; ++dialog) {
+        QTimer::singleShot(0, [] {
+            QWidget* open = QApplication::activeModalWidget();
+            ASSERT_NE(open, nullptr);
+            expectTheGamesFace(open);
+            open->close();
+        });
+        dialog == 0 ? real.message("VICTORY!!!") : (void)real.prompt("What is your name?");
+    }
 }
 
 TEST_F(MainWindow, ArrowKeysWalkTheHeroAndTheBoxesFollow)

@@ -1,6 +1,7 @@
 #include "Widgets.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -8,14 +9,26 @@
 
 #include "platform/Guard.h"
 
+namespace {
+
+// The faces the game asks for, best first: Liberation Sans has the widths of
+// the face its layouts were made for; the others are close proportional faces.
+const QStringList GameFaces{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                            QStringLiteral("DejaVu Sans")};
+
+}  // namespace
+
+void useGameFont()
+{
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), GameFaces);
+    QFont font = QApplication::font();
+    font.setFamilies(GameFaces);
+    font.setStyleHint(QFont::SansSerif);
+    QApplication::setFont(font);
+}
+
 QFont labelFont(int pixelSize)
 {
-    // Liberation Sans has the widths of the face the layouts were made for.
-    static const bool substituted = [] {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-        return true;
-    }();
-    (void)substituted;
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(pixelSize);
     font.setBold(true);

@@ -12,8 +12,14 @@
 
 class Dialogs;
 
-// The game's label font: bold "MS Sans Serif" (a metrically close face stands
-// in for it) at a size in pixels.
+// Makes the game's proportional face the font of everything the application
+// shows, menus, boxes and dialogs included, whatever face the machine would
+// pick by default (which may be fixed-pitch), and the face that stands in for
+// "MS Sans Serif". Call it once the application exists, before any window.
+void useGameFont();
+
+// The game's label font: bold "MS Sans Serif" (the game's face stands in for
+// it) at a size in pixels.
 QFont labelFont(int pixelSize);
 
 // Font sizes in pixels at 96 dpi.
