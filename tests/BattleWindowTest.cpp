@@ -86,6 +86,13 @@ TEST_F(BattleWindow, EveryElementHasItsPlaceFontAndColour)
     EXPECT_EQ(b.BINFO->palette().color(QPalette::Text), QColor(255, 0, 0));
     EXPECT_EQ(b.BINFO->palette().color(QPalette::Base), QColor(Qt::black));
     EXPECT_EQ(b.BINFO->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    // BINFO has the sunken frame of a text box: grey above and left, white below and right.
+    const QImage binfo = b.BINFO->grab().toImage();
+    EXPECT_EQ(QColor(binfo.pixel(0, 60)), QColor(128, 128, 128));
+    EXPECT_EQ(QColor(binfo.pixel(560, 60)), QColor(Qt::white));
+    EXPECT_EQ(QColor(binfo.pixel(280, 60)), QColor(Qt::black));
+    EXPECT_EQ(b.windowFlags() & (Qt::CustomizeWindowHint | Qt::WindowMaximizeButtonHint),
+              Qt::CustomizeWindowHint);  // a fixed window offers no maximise button
 }
 
 TEST_F(BattleWindow, TheFirstBattleFillsItsLabelsOnlyAfterTheAppearanceBox)
@@ -175,6 +182,38 @@ TEST_F(BattleWindow, FightToVictoryThenRunFromTheNextMonster)
     EXPECT_EQ(game.currentMonster().HP, monsterHP);
     EXPECT_EQ(random.draws(), draws);
     EXPECT_EQ(dialogs.endStatus, -1);
+}
+
+TEST_F(BattleWindow, EachCommandHasAKeyThatRunsWhatItsClickRuns)
+{
+    start();
+    game.AttackPower = 4;
+    game.LRDamage = 5;  // but no long-range weapon yet
+    walkIntoBattle(1, {0.0f, LargestBelowOne, 0.0f});  // a Snake: defense 1, 12 HP
+    Battle& b = battle();
+    QApplication::setActiveWindow(&b);  // as the window system does
+    const std::size_t draws = random.draws();
+    for (const Qt::Key key : {Qt::Key_L, Qt::Key_D, Qt::Key_I})  // L while its label is hidden
+        QTest::keyClick(&b, key);
+    EXPECT_EQ(random.draws(), draws);
+    QTest::keyClick(&b, Qt::Key_C);
+    EXPECT_EQ(text(b.lblMHP), "9");
+    EXPECT_EQ(b.BINFO->toPlainText().toStdString(), lastReport());
+    QTest::keyClick(&b, Qt::Key_R);
+    EXPECT_EQ(dialogs.messages.back(), "You Ran Away!!!");
+    EXPECT_FALSE(b.isVisible());
+    QTest::keyClick(&b, Qt::Key_C);  // a late key on the hidden window fights no more
+    EXPECT_EQ(text(b.lblMHP), "9");
+
+    game.LRWeaponOn = Truth::True;
+    walkIntoBattle(1);  // a Snake of 3 HP
+    QApplication::setActiveWindow(&b);
+    QTest::keyClick(&b, Qt::Key_L);
+    EXPECT_EQ(text(b.lblMHP), "-2");
+    QTest::keyClick(&b, Qt::Key_Escape);  // runs away, as closing the window does
+    EXPECT_EQ(dialogs.messages.back(), "You Ran Away!!!");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(b.lblAttack->accessibleDescription(), "Key: L");
 }
 
 TEST_F(BattleWindow, TheLongRangedAttackStaysOfferedOnceTheWeaponIsOn)

@@ -1,4 +1,5 @@
 #include <QFontMetrics>
+#include <QPainter>
 #include <QScrollBar>
 
 #include "GameFixture.h"
@@ -73,6 +74,8 @@ TEST_F(CharacterWindows, EachWindowHasItsTitleAndSizeAndShowsEveryCaptionWhole)
     for (const auto& w : windows) {
         EXPECT_EQ(w.window->windowTitle(), w.title);
         EXPECT_EQ(w.window->size(), w.size);
+        EXPECT_EQ(w.window->windowFlags() & (Qt::CustomizeWindowHint | Qt::WindowMaximizeButtonHint),
+                  Qt::CustomizeWindowHint);  // a fixed window offers no maximise button
         for (const Label* label : w.window->findChildren<Label*>()) {
             EXPECT_TRUE(showsAll(label)) << label->objectName().toStdString();
             EXPECT_LE(label->geometry().right(), w.size.width()) << label->text().toStdString();
@@ -168,6 +171,45 @@ TEST_F(CharacterWindows, EquipLabelsActOnTheSelectedRows)
     click(inventory.lblEquipLR);
     EXPECT_EQ(game.LRDamage, 6);
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(CharacterWindows, TheKeyboardChoosesRowsAndEquipsAsTheMouseDoes)
+{
+    start();
+    game.Strength = 7;
+    click(openInventory(Armour).BCK);
+    frmInventory& inventory = openInventory(Sword);
+    QApplication::setActiveWindow(&inventory);  // as the window system does
+    ASSERT_EQ(QApplication::focusWidget(), inventory.LR);
+    const QImage focused = inventory.LR->grab().toImage();
+    press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), inventory.CR);
+    EXPECT_NE(inventory.LR->grab().toImage(), focused);  // even empty, it showed the focus
+    press(Qt::Key_Down);
+    random.feed({LargestBelowOne});
+    press(Qt::Key_C);
+    EXPECT_EQ(game.CRWeaponName, "Short Sword");
+    EXPECT_EQ(game.AttackPower, 2 * 7 + 4);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Down);
+    press(Qt::Key_A);
+    EXPECT_EQ(game.ArmourName, "Leather Armour");
+    random.feed({0.5f});
+    press(Qt::Key_L);
+    EXPECT_EQ(game.LRWeaponOn, Truth::True);
+    EXPECT_EQ(inventory.lblEquipCR->accessibleDescription(), "Key: C");
+    EXPECT_EQ(random.pending(), 0u);
+
+    // A row's text takes the list's whole width, from its left edge.
+    inventory.MISC->addItem(QStringLiteral("Leather Armour"));
+    QApplication::processEvents();  // the list lays out its new row
+    QImage text(inventory.MISC->size(), QImage::Format_RGB32);
+    text.fill(Qt::white);
+    QPainter painter(&text);
+    painter.setFont(inventory.MISC->font());
+    painter.drawText(text.rect(), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Leather Armour"));
+    painter.end();
+    EXPECT_EQ(inventory.MISC->grab().toImage().convertToFormat(QImage::Format_RGB32), text);
 }
 
 TEST_F(CharacterWindows, ARunTimeErrorInAnEquipActionIsReportedAndEndsTheGame)
@@ -277,20 +319,23 @@ TEST_F(CharacterWindows, ExitEndsTheGameOnlyAfterItsBoxEvenWithHiddenWindows)
     EXPECT_FALSE(window->inventoryWindow().isVisible());
 }
 
-// Leaving a secondary window, by its BACK label or by its frame.
+// Leaving a secondary window, by its BACK label, by its frame or by Escape.
+enum class By { Back, Frame, Escape };
 struct Leaving {
     const char* window;
     Qt::Key menu;
     Qt::Key entry;
     const char* back;
-    bool byFrame;
+    By by;
 };
 
 // Names the case in test listings instead of dumping its bytes.
-void PrintTo(const Leaving& leaving, std::ostream* out)
+std::string caseName(const Leaving& leaving)
 {
-    *out << leaving.window << (leaving.byFrame ? " left by its frame" : " left by BACK");
+    const char* ways[] = {"ByBack", "ByFrame", "ByEscape"};
+    return std::string(leaving.window) + ways[static_cast<int>(leaving.by)];
 }
+void PrintTo(const Leaving& leaving, std::ostream* out) { *out << caseName(leaving); }
 
 class LeavingAWindow : public CharacterWindows, public ::testing::WithParamInterface<Leaving> {};
 
@@ -314,9 +359,12 @@ TEST_P(LeavingAWindow, ShowsTheMapAgainWithTheHeroFromTheFront)
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(mapImage(), side);  // nothing is drawn while the map is hidden
 
-    if (leaving.byFrame)
+    if (leaving.by == By::Frame)
         opened->close();
-    else
+    else if (leaving.by == By::Escape) {
+        QApplication::setActiveWindow(opened);  // as the window system does
+        QTest::keyClick(opened, Qt::Key_Escape);
+    } else
         click(opened->findChild<Label*>(leaving.back));
     EXPECT_FALSE(opened->isVisible());
     EXPECT_TRUE(window->isVisible());
@@ -330,13 +378,13 @@ TEST_P(LeavingAWindow, ShowsTheMapAgainWithTheHeroFromTheFront)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    ByBackOrFrame, LeavingAWindow,
-    ::testing::Values(Leaving{"frmInventory", Qt::Key_C, Qt::Key_I, "BCK", false},
-                      Leaving{"frmInventory", Qt::Key_C, Qt::Key_I, "BCK", true},
-                      Leaving{"frmStats", Qt::Key_C, Qt::Key_S, "lblBACK", false},
-                      Leaving{"frmStats", Qt::Key_C, Qt::Key_S, "lblBACK", true},
-                      Leaving{"frmAbout", Qt::Key_A, Qt::Key_unknown, "lblBack", false},
-                      Leaving{"frmAbout", Qt::Key_A, Qt::Key_unknown, "lblBack", true}),
-    [](const auto& info) {
-        return std::string(info.param.window) + (info.param.byFrame ? "ByFrame" : "ByBack");
-    });
+    ByBackFrameOrEscape, LeavingAWindow, ::testing::ValuesIn([] {
+        std::vector<Leaving> cases;
+        for (const By by : {By::Back, By::Frame, By::Escape}) {
+            cases.push_back({"frmInventory", Qt::Key_C, Qt::Key_I, "BCK", by});
+            cases.push_back({"frmStats", Qt::Key_C, Qt::Key_S, "lblBACK", by});
+            cases.push_back({"frmAbout", Qt::Key_A, Qt::Key_unknown, "lblBack", by});
+        }
+        return cases;
+    }()),
+    [](const auto& info) { return caseName(info.param); });

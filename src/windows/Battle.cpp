@@ -8,7 +8,8 @@
 
 namespace {
 
-// The message box of the battle: red text on black, wrapped over its lines.
+// The message box of the battle: red text on black, wrapped over its lines,
+// in the sunken grey and white frame of a text box.
 QPlainTextEdit* messageBox(QWidget* parent)
 {
     auto* box = new QPlainTextEdit(parent);
@@ -17,9 +18,14 @@ QPlainTextEdit* messageBox(QWidget* parent)
     box->setGeometry(32, 288, 561, 121);
     box->setReadOnly(true);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, Qt::black);
     palette.setColor(QPalette::Text, Colour::Red);
+    palette.setColor(QPalette::Dark, QColor(128, 128, 128));
+    palette.setColor(QPalette::Shadow, QColor(64, 64, 64));
+    palette.setColor(QPalette::Light, QColor(255, 255, 255));
+    palette.setColor(QPalette::Midlight, QColor(192, 192, 192));
     box->setPalette(palette);
     return box;
 }
@@ -53,6 +59,12 @@ Battle::Battle(Game& game, Services& services, const BuiltInPictures& pictures, 
     lblITEM = label("lblITEM", "ITEM", {64, 496}, FontPx::Large, Colour::Green);
     lblRUN = label("lblRUN", "RUN", {64, 520}, FontPx::Large, Colour::Yellow);
 
+    // Each command has a key; Escape runs away, as closing the window does.
+    lblAttack->setKey(Qt::Key_L);
+    lblCRA->setKey(Qt::Key_C);
+    lblDefend->setKey(Qt::Key_D);
+    lblITEM->setKey(Qt::Key_I);
+    lblRUN->setKey(Qt::Key_R);
     connect(lblAttack, &Label::clicked, this, &Battle::lblAttack_Click);
     connect(lblCRA, &Label::clicked, this, &Battle::lblCRA_Click);
     connect(lblRUN, &Label::clicked, this, &Battle::lblRUN_Click);

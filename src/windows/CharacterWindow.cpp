@@ -14,5 +14,6 @@ void CharacterWindow::leaveBy(Label* back)
         guardedWhileShown(*this, dialogs_, [this] { navigator_.returnToMap(*this); });
     };
     connect(back, &Label::clicked, this, leave);
+    back->setAccessibleDescription(QStringLiteral("Key: Esc"));
     connect(this, &GameWindow::frameClosed, this, leave);
 }

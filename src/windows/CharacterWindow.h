@@ -8,8 +8,8 @@
 
 class Dialogs;
 
-// A window shown while the map is hidden. Its BACK label and the close
-// control of its frame both hide it, show the map again and draw the hero
+// A window shown while the map is hidden. Its BACK label, the close control
+// of its frame and Escape all hide it, show the map again and draw the hero
 // from the front.
 class CharacterWindow : public GameWindow {
 public:

@@ -51,6 +51,10 @@ public:
     void setCaption(const QString& caption);
     void setCaption(long long number) { setCaption(QString::number(number)); }
 
+    // Makes key, pressed while the label's window is active, click the label,
+    // but only while the label is shown; its accessible description names it.
+    void setKey(Qt::Key key);
+
 signals:
     void clicked();
 
@@ -65,14 +69,20 @@ public:
     void setNumber(long long number) { setText(QString::number(number)); }
 };
 
-// A list box of bold text rows that the player can select. Rows are cut off
-// at its right edge; it scrolls up and down one row at a time. All rows are
-// as high and as wide as the first.
+// A list box of bold text rows that the player can select. A row's text
+// takes the list's whole width and is cut off at its right edge; the list
+// scrolls up and down one row at a time. All rows are as high and as wide as
+// the first. A dotted frame shows when the list has the keyboard focus.
 class ListBox : public QListWidget {
 public:
     ListBox(QWidget* parent, const char* name, QRect geometry, int pixelSize);
     // The text of the selected row, or empty text when no row is selected.
     QString selectedText() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };
 
 // A picture view: shows its canvas unscaled at its top-left corner. When it
@@ -99,8 +109,10 @@ private:
     Canvas canvas_;
 };
 
-// A top-level game window: caption, fixed client size, black background.
-// Closing it through its frame does not close it but reports frameClosed.
+// A top-level game window: caption, fixed client size (it tells the window
+// manager it cannot be resized or maximised), black background. Closing it
+// through its frame, or pressing Escape, does not close it but reports
+// frameClosed.
 class GameWindow : public QWidget {
     Q_OBJECT
 public:
@@ -121,6 +133,10 @@ void guardedWhileShown(const QWidget& window, Dialogs& dialogs, const std::funct
 
 // Paints a widget's background black.
 void makeBlack(QWidget* widget);
+
+// Makes a window of fixed size say so to the window manager: no maximise
+// button and no resizing.
+void makeFixed(QWidget* window);
 
 // The virtual key code of a Qt key: 37 to 40 for the arrows, 0 for the rest.
 int virtualKeyCode(int qtKey);

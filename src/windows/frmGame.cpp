@@ -23,6 +23,7 @@ frmGame::frmGame(Game& game, Services& services) : game_(game), services_(servic
     makeBlack(client);
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    makeFixed(this);
 
     const auto label = [client](const char* name, const char* caption, int left, QColor colour) {
         return new Label(client, name, QString::fromLatin1(caption), {left, 24}, FontPx::Medium,

@@ -30,6 +30,10 @@ frmInventory::frmInventory(Game& game, Services& services, Navigator& navigator)
     GLD = new TextBox(this, "GLD", {144, 152, 65, 19});
     BCK = new Label(this, "BCK", QStringLiteral("BACK"), {216, 272}, FontPx::Large, Colour::Green);
 
+    // Each Equip has the key of its list's caption: L, C and A.
+    lblEquipLR->setKey(Qt::Key_L);
+    lblEquipCR->setKey(Qt::Key_C);
+    lblEquipA->setKey(Qt::Key_A);
     connect(lblEquipA, &Label::clicked, this, [this] { lblEquipA_Click(); });
     connect(lblEquipCR, &Label::clicked, this, [this] { lblEquipCR_Click(); });
     connect(lblEquipLR, &Label::clicked, this, [this] { lblEquipLR_Click(); });
