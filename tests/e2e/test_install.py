@@ -2,15 +2,14 @@
 
 import os
 import subprocess
-import tempfile
 import unittest
 
-from mirewalk import BUILD_DIR, Game, wait_for
+from mirewalk import BUILD_DIR, Game, scratch_folder, wait_for
 
 
 class Install(unittest.TestCase):
     def test_the_installed_game_starts_from_its_desktop_entry(self):
-        prefix = tempfile.mkdtemp(prefix="mirewalk-prefix-")
+        prefix = scratch_folder(self)
         subprocess.run(["cmake", "--install", BUILD_DIR, "--prefix", prefix],
                        check=True, capture_output=True)
         program = os.path.join(prefix, "lib", "mirewalk", "mirewalk")
