@@ -36,6 +36,13 @@ def wait_for(probe, what, timeout=TIMEOUT):
         time.sleep(0.02)
 
 
+def scratch_folder(test):
+    """A new empty folder, removed with everything in it when the test ends."""
+    folder = tempfile.mkdtemp(prefix="mirewalk-e2e-")
+    test.addCleanup(shutil.rmtree, folder, ignore_errors=True)
+    return folder
+
+
 def descendants(node):
     """Every accessible below node, depth first."""
     for i in range(node.childCount):
@@ -93,12 +100,14 @@ class Game:
         """Copies the built game to a folder of its own, less the missing
         pictures, and starts it; or runs launcher, a command that starts the
         game some other way (then the game is found by its name)."""
-        self.folder = tempfile.mkdtemp(prefix="mirewalk-e2e-")
-        shutil.copy(os.path.join(BUILD_DIR, "mirewalk"), self.folder)
-        for pictures in ("Maps", "Monsters"):
-            shutil.copytree(os.path.join(BUILD_DIR, pictures), os.path.join(self.folder, pictures))
-        for relative in missing:
-            os.remove(os.path.join(self.folder, relative))
+        self.folder = None
+        if not launcher:
+            self.folder = tempfile.mkdtemp(prefix="mirewalk-e2e-")
+            shutil.copy(os.path.join(BUILD_DIR, "mirewalk"), self.folder)
+            for pictures in ("Maps", "Monsters"):
+                shutil.copytree(os.path.join(BUILD_DIR, pictures), os.path.join(self.folder, pictures))
+            for relative in missing:
+                os.remove(os.path.join(self.folder, relative))
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
         environment.update(env or {})
         command = launcher or [os.path.join(self.folder, "mirewalk")]
@@ -116,7 +125,8 @@ class Game:
         if self.process.poll() is None:
             self.process.kill()
         self.process.communicate()
-        shutil.rmtree(self.folder, ignore_errors=True)
+        if self.folder:
+            shutil.rmtree(self.folder, ignore_errors=True)
 
     def __enter__(self):
         return self

@@ -2,15 +2,14 @@
 
 import os
 import subprocess
-import tempfile
 import unittest
 
-from mirewalk import MAP_TITLE, Played, descendants, showing
+from mirewalk import MAP_TITLE, Played, descendants, scratch_folder, showing
 
 class Menus(Played):
     def setUp(self):
         super().setUp()
-        self.shots = tempfile.mkdtemp()
+        self.shots = scratch_folder(self)
 
     def map_picture(self, name):
         """A screenshot of the map view alone, as a file."""

@@ -2,10 +2,9 @@
 
 import os
 import subprocess
-import tempfile
 import unittest
 
-from mirewalk import SOURCE_DIR, Game
+from mirewalk import SOURCE_DIR, Game, scratch_folder
 
 
 def pixels(path):
@@ -29,7 +28,7 @@ class Scaling(unittest.TestCase):
             self.assertEqual((view.width, view.height), (326, 273))
             x, y = 2 * view.x, 2 * view.y
 
-            folder = tempfile.mkdtemp()
+            folder = scratch_folder(self)
             shot = os.path.join(folder, "screen.png")
             game.screenshot(shot)
             crop = os.path.join(folder, "map.png")

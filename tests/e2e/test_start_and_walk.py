@@ -2,10 +2,9 @@
 
 import os
 import subprocess
-import tempfile
 import unittest
 
-from mirewalk import MAP_TITLE, SOURCE_DIR, Game, wait_for
+from mirewalk import MAP_TITLE, SOURCE_DIR, Game, scratch_folder, wait_for
 
 def differing_pixels(screenshot, region, picture):
     """How many pixels of the screenshot's region differ from a picture file."""
@@ -19,8 +18,8 @@ def differing_pixels(screenshot, region, picture):
 class StartAndWalk(unittest.TestCase):
     def setUp(self):
         self.game = Game()
-        self.addCleanup(self.game.close)
-        self.shots = tempfile.mkdtemp()
+        self.addCleanup(lambda: self.game.close())  # the game of the moment: a test may replace it
+        self.shots = scratch_folder(self)
 
     def map_matches(self, number):
         """The map view shows map number's picture, with at most the hero on top."""
