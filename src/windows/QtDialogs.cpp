@@ -18,6 +18,11 @@ void QtDialogs::message(const std::string& text)
 {
     QMessageBox box(QMessageBox::NoIcon, ProgramTitle, QString::fromStdString(text), QMessageBox::Ok);
     box.exec();
+    // The keyboard goes back to the game's window shown, as a window manager
+    // gives it back; without one it would go nowhere.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->windowType() == Qt::Window)
+            window->activateWindow();
 }
 
 void QtDialogs::quit(int status)

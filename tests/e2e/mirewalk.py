@@ -115,6 +115,7 @@ class Game:
                                         stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
         self.pid = None if launcher else self.process.pid
         self.steps = 0  # arrow presses on the map so far
+        self.by_keyboard = False  # close boxes and run away with keys, not the mouse
 
     def close(self):
         if self.pid is not None and self.pid != self.process.pid:
@@ -193,9 +194,12 @@ class Game:
         text = self.message()
         if expected is not None and text != expected:
             raise AssertionError(f"message box says {text!r}, expected {expected!r}")
-        alert = self.find("alert", "Mirewalk")
-        button = next(node for node in descendants(alert) if node.getRoleName() == "push button")
-        self.click(button)
+        if self.by_keyboard:
+            self.key("Return")
+        else:
+            alert = self.find("alert", "Mirewalk")
+            button = next(n for n in descendants(alert) if n.getRoleName() == "push button")
+            self.click(button)
         wait_for(lambda: not self.alert_open(), "the message box to close")
         return text
 
@@ -260,8 +264,11 @@ class Game:
         return True
 
     def run_away(self):
-        """Clicks RUN in the battle and closes "You Ran Away!!!"."""
-        self.click(self.find("label", "RUN"))
+        """Clicks RUN (or presses Escape) in the battle and closes "You Ran Away!!!"."""
+        if self.by_keyboard:
+            self.key("Escape")
+        else:
+            self.click(self.find("label", "RUN"))
         self.ok("You Ran Away!!!")
         self.back_on_map()
 

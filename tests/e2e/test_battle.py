@@ -64,6 +64,20 @@ class Battle(Played):
         self.game.run_away()
         self.assertEqual(self.game.window_titles(), [MAP_TITLE])
 
+    def test_played_without_the_mouse(self):
+        self.game.by_keyboard = True  # every box is closed with Return
+        self.walk_until("Smelly Sock")
+        before = battle_labels(self.game)
+        self.game.key("d", "i", "l")  # DEFEND, ITEM, and no long-ranged attack offered
+        self.assertFalse(self.wait_alert())
+        self.assertEqual(battle_labels(self.game), before)
+        self.game.key("c")
+        wait_for(lambda: self.game.box("BINFO"), "the report of the exchange")
+        if self.wait_alert():  # a hero this weak may die or win at once
+            return
+        self.game.run_away()
+        self.assertEqual(self.game.window_titles(), [MAP_TITLE])
+
     def wait_alert(self):
         """Whether a message box opens within a moment."""
         try:
