@@ -9,8 +9,12 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "GameFixture.h"
+#include "platform/RuntimeError.h"
 
 namespace {
 
@@ -71,7 +75,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- Broken picture files ----
 
-enum class Broken { Missing, Empty, TruncatedHeader, TruncatedData, PngNamedJpg, OnePixel, Huge };
+enum class Broken {
+    Missing,
+    Empty,
+    TruncatedHeader,
+    TruncatedData,
+    PngNamedJpg,
+    OnePixel,
+    Huge,
+    Pipe,
+};
 
 struct BrokenPicture {
     const char* label;
@@ -105,7 +118,9 @@ protected:
         }
         const QByteArray good = readAll(fullPath());
         ASSERT_TRUE(QFile::remove(fullPath()));
-        if (GetParam().kind != Broken::Missing)
+        if (GetParam().kind == Broken::Pipe)
+            ASSERT_EQ(mkfifo(QFile::encodeName(fullPath()).constData(), 0600), 0);
+        else if (GetParam().kind != Broken::Missing)
             writeFile(brokenContent(good));
         brokenPictures = std::make_unique<PictureFolder>(folder.path());
         brokenServices = std::make_unique<Services>(Services{random, dialogs, *brokenPictures});
@@ -153,7 +168,8 @@ protected:
         case Broken::PngNamedJpg: return encoded(QImage::fromData(good), "PNG");
         case Broken::OnePixel: return encoded(solid(1, Qt::magenta), "JPG");
         case Broken::Huge: return encoded(solid(4000, Qt::darkCyan), "JPG");
-        case Broken::Missing: break;
+        case Broken::Missing:
+        case Broken::Pipe: break;
         }
         return good;
     }
@@ -193,7 +209,9 @@ TEST_P(HostilePicture, IsShownOrReportedByName)
 {
     std::string boxesUnderTheReport;
     dialogs.onMessage = [&](const std::string&) { boxesUnderTheReport = boxes(); };
+    alarm(60);  // a game that waits for ever on the pipe ends the run instead
     reachTheFile();
+    alarm(0);
     const std::string path = fullPath().toStdString();
     const QImage expected = expectedPicture();
     if (expected.isNull()) {
@@ -237,14 +255,73 @@ INSTANTIATE_TEST_SUITE_P(
                       BrokenPicture{"PngMapNamedJpg", Broken::PngNamedJpg, true},
                       BrokenPicture{"OnePixelMap", Broken::OnePixel, true},
                       BrokenPicture{"HugeMap", Broken::Huge, true},
+                      BrokenPicture{"PipeForAMap", Broken::Pipe, true},
                       BrokenPicture{"MissingMonster", Broken::Missing, false},
                       BrokenPicture{"EmptyMonster", Broken::Empty, false},
                       BrokenPicture{"MonsterCutInItsHeader", Broken::TruncatedHeader, false},
                       BrokenPicture{"MonsterCutInItsData", Broken::TruncatedData, false},
                       BrokenPicture{"PngMonsterNamedJpg", Broken::PngNamedJpg, false},
                       BrokenPicture{"OnePixelMonster", Broken::OnePixel, false},
-                      BrokenPicture{"HugeMonster", Broken::Huge, false}),
+                      BrokenPicture{"HugeMonster", Broken::Huge, false},
+                      BrokenPicture{"PipeForAMonster", Broken::Pipe, false}),
     [](const auto& info) { return std::string(info.param.label); });
+
+namespace {
+
+// What loading Maps/M2.jpg from folder reports when a user other than root
+// does it (root reads any file): a child process first gives up root for the
+// unprivileged user "nobody".
+std::string reportWithoutRoot(const PictureFolder& folder)
+{
+    int out[2];
+    pid_t child = -1;
+    if (pipe(out) != 0 || (child = fork()) < 0)
+        return "no child process";
+    if (child == 0) {
+        std::string report = "loaded";
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+            report = "root could not be given up";
+        } else {
+            try {
+                folder.load(QStringLiteral("Maps/M2.jpg"));
+            } catch (const RuntimeError& error) {
+                report = error.report();
+            }
+        }
+        const bool written = write(out[1], report.data(), report.size()) == ssize_t(report.size());
+        _exit(written ? 0 : 1);
+    }
+    close(out[1]);
+    std::string report;
+    char buffer[256];
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
+        report.append(buffer, n);
+    close(out[0]);
+    waitpid(child, nullptr, 0);
+    return report;
+}
+
+}  // namespace
+
+TEST(UnreadablePicture, IsReportedAsSuchWithTheSystemsReason)
+{
+    QTemporaryDir folder;
+    const QByteArray maps = QFile::encodeName(folder.path() + "/Maps");
+    const QByteArray file = maps + "/M2.jpg";
+    ASSERT_TRUE(QDir(folder.path()).mkpath("Maps"));
+    ASSERT_TRUE(QFile::copy(MIREWALK_SOURCE_DIR "/Maps/M2.jpg", file));
+    ASSERT_EQ(chmod(QFile::encodeName(folder.path()), 0755), 0);  // others may look in
+    const std::string report = "Run-time error '75':\n\nPath/File access error: "
+        + file.toStdString() + " (Permission denied)";
+
+    ASSERT_EQ(chmod(file, 0), 0);  // the file may not be read
+    EXPECT_EQ(reportWithoutRoot(PictureFolder(folder.path())), report);
+    ASSERT_EQ(chmod(file, 0644), 0);
+    ASSERT_EQ(chmod(maps, 0), 0);  // its folder may not be looked into
+    EXPECT_EQ(reportWithoutRoot(PictureFolder(folder.path())), report);
+    ASSERT_EQ(chmod(maps, 0755), 0);
+    EXPECT_EQ(reportWithoutRoot(PictureFolder(folder.path())), "loaded");
+}
 
 // ---- Keys held down ----
 

@@ -12,9 +12,11 @@ public:
     // The full path of a picture given relative to the folder, e.g. "Maps/M2.jpg".
     QString path(const QString& relative) const;
 
-    // Loads the picture; a missing file is run-time error 53 (file not found),
-    // a file that is no readable picture is run-time error 481, both naming
-    // the full path.
+    // Loads the picture. Each failure is a run-time error naming the full
+    // path: a file that is not there is 53 (file not found); one that is there
+    // but may not be looked at or read is 75, with the system's reason; one
+    // that is not a regular file (a folder, pipe, device or socket, never
+    // opened) or is no readable picture is 481.
     QImage load(const QString& relative) const;
 
 private:
