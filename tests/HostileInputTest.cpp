@@ -82,7 +82,9 @@ enum class Broken {
     TruncatedData,
     PngNamedJpg,
     OnePixel,
-    Huge,
+    AtTheSizeLimit,
+    AboveTheSizeLimit,
+    Bomb,  // a file of a few hundred bytes whose header says 5000 x 5000
     Pipe,
 };
 
@@ -153,7 +155,7 @@ protected:
         // viewers show it, and the game plays on.
         case Broken::TruncatedData:
         case Broken::OnePixel:
-        case Broken::Huge: return QImage(fullPath(), "JPG");
+        case Broken::AtTheSizeLimit: return QImage(fullPath(), "JPG");
         default: return {};
         }
     }
@@ -167,7 +169,17 @@ protected:
         case Broken::TruncatedData: return good.left(good.size() / 2);
         case Broken::PngNamedJpg: return encoded(QImage::fromData(good), "PNG");
         case Broken::OnePixel: return encoded(solid(1, Qt::magenta), "JPG");
-        case Broken::Huge: return encoded(solid(4000, Qt::darkCyan), "JPG");
+        case Broken::AtTheSizeLimit: return encoded(solid(MaxPictureSide, Qt::darkCyan), "JPG");
+        case Broken::AboveTheSizeLimit:
+            return encoded(solid(MaxPictureSide + 1, Qt::darkCyan), "JPG");
+        case Broken::Bomb: {
+            // A JPEG of 8 x 8 whose frame header says 5000 x 5000: 100 MB once
+            // decoded, which Qt's own limit of 128 MB would let through.
+            QByteArray bytes = encoded(solid(8, Qt::darkCyan), "JPG");
+            const qsizetype frame = bytes.indexOf("\xff\xc0");
+            bytes.replace(frame + 5, 4, QByteArray("\x13\x88\x13\x88", 4));
+            return bytes;
+        }
         case Broken::Missing:
         case Broken::Pipe: break;
         }
@@ -227,7 +239,7 @@ TEST_P(HostilePicture, IsShownOrReportedByName)
         EXPECT_EQ(dialogs.messages.size(), 1u);
         return;
     }
-    // A readable picture of any size is played: shown unscaled from its top-left corner.
+    // A readable picture up to the size limit is played: shown unscaled from its top-left corner.
     EXPECT_EQ(dialogs.endStatus, -1);
     const PictureView* view = GetParam().map ? window->Map : battle().Picture2;
     const QImage picture = expected.convertToFormat(QImage::Format_RGB32);
@@ -254,7 +266,9 @@ INSTANTIATE_TEST_SUITE_P(
                       BrokenPicture{"MapCutInItsData", Broken::TruncatedData, true},
                       BrokenPicture{"PngMapNamedJpg", Broken::PngNamedJpg, true},
                       BrokenPicture{"OnePixelMap", Broken::OnePixel, true},
-                      BrokenPicture{"HugeMap", Broken::Huge, true},
+                      BrokenPicture{"MapAtTheSizeLimit", Broken::AtTheSizeLimit, true},
+                      BrokenPicture{"MapAboveTheSizeLimit", Broken::AboveTheSizeLimit, true},
+                      BrokenPicture{"BombMap", Broken::Bomb, true},
                       BrokenPicture{"PipeForAMap", Broken::Pipe, true},
                       BrokenPicture{"MissingMonster", Broken::Missing, false},
                       BrokenPicture{"EmptyMonster", Broken::Empty, false},
@@ -262,7 +276,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BrokenPicture{"MonsterCutInItsData", Broken::TruncatedData, false},
                       BrokenPicture{"PngMonsterNamedJpg", Broken::PngNamedJpg, false},
                       BrokenPicture{"OnePixelMonster", Broken::OnePixel, false},
-                      BrokenPicture{"HugeMonster", Broken::Huge, false},
+                      BrokenPicture{"MonsterAtTheSizeLimit", Broken::AtTheSizeLimit, false},
+                      BrokenPicture{"MonsterAboveTheSizeLimit", Broken::AboveTheSizeLimit, false},
                       BrokenPicture{"PipeForAMonster", Broken::Pipe, false}),
     [](const auto& info) { return std::string(info.param.label); });
 

@@ -36,6 +36,11 @@ QImage PictureFolder::load(const QString& relative) const
         throw fileAccessError(name, device.errorString().toStdString());
     QImageReader reader(&device);
     reader.setDecideFormatFromContent(true);
+    // Every format the game reads states its size in its header: a picture
+    // without one, or larger than the limit, is refused before it is decoded.
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > MaxPictureSide || size.height() > MaxPictureSide)
+        throw invalidPictureError(name);
     const QImage picture = reader.read();
     if (picture.isNull())
         throw invalidPictureError(name);

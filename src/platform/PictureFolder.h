@@ -4,6 +4,12 @@
 #include <QImage>
 #include <QString>
 
+// The widest and tallest picture the game reads, in pixels. A map is
+// 326 x 273 and a monster's picture fits in 81 x 81. The size is read from
+// the picture's header: a larger one, or one whose header does not say its
+// size, is refused before it is decoded, so none takes more than 4 MB decoded.
+inline constexpr int MaxPictureSide = 1024;
+
 class PictureFolder {
 public:
     // Pictures are looked up under folder; by default the program's own folder.
@@ -16,7 +22,7 @@ public:
     // path: a file that is not there is 53 (file not found); one that is there
     // but may not be looked at or read is 75, with the system's reason; one
     // that is not a regular file (a folder, pipe, device or socket, never
-    // opened) or is no readable picture is 481.
+    // opened), is no readable picture or is larger than MaxPictureSide is 481.
     QImage load(const QString& relative) const;
 
 private:
