@@ -1,6 +1,7 @@
-// Hostile input: strange names, broken picture files, keys held down and
-// clicks that arrive too late. Each is either played by the rules or reported
-// by the run-time error report; none crashes or ends the game silently.
+// Hostile input: strange names, broken picture files, a start without a
+// display, keys held down and clicks that arrive too late. Each is either
+// played by the rules or reported by the run-time error report; none crashes
+// or ends the game silently.
 
 #include <QBuffer>
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -336,6 +338,32 @@ TEST(UnreadablePicture, IsReportedAsSuchWithTheSystemsReason)
     EXPECT_EQ(reportWithoutRoot(PictureFolder(folder.path())), report);
     ASSERT_EQ(chmod(maps, 0755), 0);
     EXPECT_EQ(reportWithoutRoot(PictureFolder(folder.path())), "loaded");
+}
+
+// ---- A start without a display ----
+
+TEST(NoDisplay, TheProgramSaysSoInOneLineAndEndsWithStatus1)
+{
+    for (const QString display : {"", ":4711"}) {  // not set, and a display that is not there
+        QTemporaryDir folder;  // the program's working folder, where a core file would be left
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        if (!display.isEmpty())
+            environment.insert("DISPLAY", display);
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(folder.path());
+        program.start(QStringLiteral(MIREWALK_PROGRAM));
+        ASSERT_TRUE(program.waitForFinished());
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << "it crashed";
+        EXPECT_EQ(program.exitCode(), 1);
+        EXPECT_EQ(program.readAllStandardError().toStdString(),
+                  display.isEmpty() ? "Mirewalk: no display: DISPLAY is not set\n"
+                                    : "Mirewalk: cannot open the display ':4711'\n");
+        EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    }
 }
 
 // ---- Keys held down ----
