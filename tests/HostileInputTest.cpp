@@ -340,6 +340,21 @@ TEST(UnreadablePicture, IsReportedAsSuchWithTheSystemsReason)
     EXPECT_EQ(reportWithoutRoot(PictureFolder(folder.path())), "loaded");
 }
 
+using BuiltInPicture = GameFixture;
+
+TEST_F(BuiltInPicture, AMissingOneIsReportedByNameBeforeThePrompt)
+{
+    QTemporaryDir empty;
+    const PictureFolder none(empty.path());
+    Services withoutBuiltIns{random, dialogs, pictures, none};
+    const frmGame broken(game, withoutBuiltIns);
+    const std::string report = "Run-time error '53':\n\nFile not found: "
+        + empty.path().toStdString() + "/M1.jpg";
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{report});
+    EXPECT_EQ(dialogs.endStatus, 1);
+    EXPECT_TRUE(dialogs.prompts.empty());
+}
+
 // ---- A start without a display ----
 
 TEST(NoDisplay, TheProgramSaysSoInOneLineAndEndsWithStatus1)
