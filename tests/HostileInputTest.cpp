@@ -7,16 +7,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "GameFixture.h"
 #include "platform/RuntimeError.h"
+#include "windows/QtDialogs.h"
 
 namespace {
 
@@ -69,11 +72,25 @@ INSTANTIATE_TEST_SUITE_P(
     AtThePrompt, HostileName,
     ::testing::Values(
         Name{"Empty", ""}, Name{"OneCharacter", "W"},
-        Name{"HundredThousandCharacters", std::string(100000, 'm')},
+        Name{"LongestNameThePromptTakes", std::string(MaxNameLength, 'm')},
         Name{"ControlCharacters", std::string("a\0b\tc\nd\re\x1b[31mf\x7f", 16)},
         Name{"RightToLeft", "\u202eWren \u05e9\u05dc\u05d5\u05dd \u0645\u0631\u062d\u0628\u0627"},
         Name{"Emoji", "\U0001F9D9\u200D\u2642\uFE0F Wren \U0001F40D\U0001F3F3\uFE0F\u200D\U0001F308"}),
     [](const auto& info) { return std::string(info.param.label); });
+
+TEST(NamePrompt, TheRealPromptTakesTheLongestNameAndNoMore)
+{
+    const QString longest(MaxNameLength, QLatin1Char('m'));
+    QTimer::singleShot(0, [&longest] {
+        auto* open = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(open, nullptr);
+        open->setTextValue(longest + QLatin1Char('m'));  // one letter more than it takes
+        open->accept();
+    });
+    QtDialogs real;
+    const std::string name = real.prompt("What is your name?");
+    EXPECT_TRUE(name == longest.toStdString()) << name.size() << " characters";
+}
 
 // ---- Broken picture files ----
 
