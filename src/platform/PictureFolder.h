@@ -7,7 +7,7 @@
 // The widest and tallest picture the game reads, in pixels. A map is
 // 326 x 273 and a monster's picture fits in 81 x 81. The size is read from
 // the picture's header: a larger one, or one whose header does not say its
-// size, is refused before it is decoded, so none takes more than 4 MB decoded.
+// size, is refused before it is decoded (at 32 bits a pixel, 4 MB at most).
 inline constexpr int MaxPictureSide = 1024;
 
 class PictureFolder {
@@ -20,9 +20,10 @@ public:
 
     // Loads the picture. Each failure is a run-time error naming the full
     // path: a file that is not there is 53 (file not found); one that is there
-    // but may not be looked at or read is 75, with the system's reason; one
-    // that is not a regular file (a folder, pipe, device or socket, never
-    // opened), is no readable picture or is larger than MaxPictureSide is 481.
+    // but may not be looked at or read is 75, with the system's reason; 481
+    // (invalid picture) is a file that is not a regular one (a folder, pipe,
+    // device or socket, never opened), that is no readable picture, or whose
+    // header gives no size or one beyond MaxPictureSide.
     QImage load(const QString& relative) const;
 
 private:
