@@ -1,16 +1,25 @@
-// Hostile input: strange names, broken picture files, keys held down and
-// clicks that arrive too late. Each is either played by the rules or reported
-// by the run-time error report; none crashes or ends the game silently.
+// Hostile input: strange names, broken picture files, a start without a
+// display, keys held down and clicks that arrive too late. Each is either
+// played by the rules or reported by the run-time error report; none crashes
+// or ends the game silently.
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "GameFixture.h"
+#include "platform/RuntimeError.h"
+#include "windows/QtDialogs.h"
 
 namespace {
 
@@ -63,15 +72,40 @@ INSTANTIATE_TEST_SUITE_P(
     AtThePrompt, HostileName,
     ::testing::Values(
         Name{"Empty", ""}, Name{"OneCharacter", "W"},
-        Name{"HundredThousandCharacters", std::string(100000, 'm')},
+        Name{"LongestNameThePromptTakes", std::string(MaxNameLength, 'm')},
         Name{"ControlCharacters", std::string("a\0b\tc\nd\re\x1b[31mf\x7f", 16)},
         Name{"RightToLeft", "\u202eWren \u05e9\u05dc\u05d5\u05dd \u0645\u0631\u062d\u0628\u0627"},
         Name{"Emoji", "\U0001F9D9\u200D\u2642\uFE0F Wren \U0001F40D\U0001F3F3\uFE0F\u200D\U0001F308"}),
     [](const auto& info) { return std::string(info.param.label); });
 
+TEST(NamePrompt, TheRealPromptTakesTheLongestNameAndNoMore)
+{
+    const QString longest(MaxNameLength, QLatin1Char('m'));
+    QTimer::singleShot(0, [&longest] {
+        auto* open = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(open, nullptr);
+        open->setTextValue(longest + QLatin1Char('m'));  // one letter more than it takes
+        open->accept();
+    });
+    QtDialogs real;
+    const std::string name = real.prompt("What is your name?");
+    EXPECT_TRUE(name == longest.toStdString()) << name.size() << " characters";
+}
+
 // ---- Broken picture files ----
 
-enum class Broken { Missing, Empty, TruncatedHeader, TruncatedData, PngNamedJpg, OnePixel, Huge };
+enum class Broken {
+    Missing,
+    Empty,
+    TruncatedHeader,
+    TruncatedData,
+    PngNamedJpg,
+    OnePixel,
+    AtTheSizeLimit,
+    AboveTheSizeLimit,
+    Bomb,  // a file of a few hundred bytes whose header says 5000 x 5000
+    Pipe,
+};
 
 struct BrokenPicture {
     const char* label;
@@ -105,7 +139,9 @@ protected:
         }
         const QByteArray good = readAll(fullPath());
         ASSERT_TRUE(QFile::remove(fullPath()));
-        if (GetParam().kind != Broken::Missing)
+        if (GetParam().kind == Broken::Pipe)
+            ASSERT_EQ(mkfifo(QFile::encodeName(fullPath()).constData(), 0600), 0);
+        else if (GetParam().kind != Broken::Missing)
             writeFile(brokenContent(good));
         brokenPictures = std::make_unique<PictureFolder>(folder.path());
         brokenServices = std::make_unique<Services>(Services{random, dialogs, *brokenPictures});
@@ -138,7 +174,7 @@ protected:
         // viewers show it, and the game plays on.
         case Broken::TruncatedData:
         case Broken::OnePixel:
-        case Broken::Huge: return QImage(fullPath(), "JPG");
+        case Broken::AtTheSizeLimit: return QImage(fullPath(), "JPG");
         default: return {};
         }
     }
@@ -152,8 +188,19 @@ protected:
         case Broken::TruncatedData: return good.left(good.size() / 2);
         case Broken::PngNamedJpg: return encoded(QImage::fromData(good), "PNG");
         case Broken::OnePixel: return encoded(solid(1, Qt::magenta), "JPG");
-        case Broken::Huge: return encoded(solid(4000, Qt::darkCyan), "JPG");
-        case Broken::Missing: break;
+        case Broken::AtTheSizeLimit: return encoded(solid(MaxPictureSide, Qt::darkCyan), "JPG");
+        case Broken::AboveTheSizeLimit:
+            return encoded(solid(MaxPictureSide + 1, Qt::darkCyan), "JPG");
+        case Broken::Bomb: {
+            // A JPEG of 8 x 8 whose frame header says 5000 x 5000: 100 MB once
+            // decoded, which Qt's own limit of 128 MB would let through.
+            QByteArray bytes = encoded(solid(8, Qt::darkCyan), "JPG");
+            const qsizetype frame = bytes.indexOf("\xff\xc0");
+            bytes.replace(frame + 5, 4, QByteArray("\x13\x88\x13\x88", 4));
+            return bytes;
+        }
+        case Broken::Missing:
+        case Broken::Pipe: break;
         }
         return good;
     }
@@ -193,7 +240,9 @@ TEST_P(HostilePicture, IsShownOrReportedByName)
 {
     std::string boxesUnderTheReport;
     dialogs.onMessage = [&](const std::string&) { boxesUnderTheReport = boxes(); };
+    alarm(60);  // a game that waits for ever on the pipe ends the run instead
     reachTheFile();
+    alarm(0);
     const std::string path = fullPath().toStdString();
     const QImage expected = expectedPicture();
     if (expected.isNull()) {
@@ -209,7 +258,7 @@ TEST_P(HostilePicture, IsShownOrReportedByName)
         EXPECT_EQ(dialogs.messages.size(), 1u);
         return;
     }
-    // A readable picture of any size is played: shown unscaled from its top-left corner.
+    // A readable picture up to the size limit is played: shown unscaled from its top-left corner.
     EXPECT_EQ(dialogs.endStatus, -1);
     const PictureView* view = GetParam().map ? window->Map : battle().Picture2;
     const QImage picture = expected.convertToFormat(QImage::Format_RGB32);
@@ -236,15 +285,118 @@ INSTANTIATE_TEST_SUITE_P(
                       BrokenPicture{"MapCutInItsData", Broken::TruncatedData, true},
                       BrokenPicture{"PngMapNamedJpg", Broken::PngNamedJpg, true},
                       BrokenPicture{"OnePixelMap", Broken::OnePixel, true},
-                      BrokenPicture{"HugeMap", Broken::Huge, true},
+                      BrokenPicture{"MapAtTheSizeLimit", Broken::AtTheSizeLimit, true},
+                      BrokenPicture{"MapAboveTheSizeLimit", Broken::AboveTheSizeLimit, true},
+                      BrokenPicture{"BombMap", Broken::Bomb, true},
+                      BrokenPicture{"PipeForAMap", Broken::Pipe, true},
                       BrokenPicture{"MissingMonster", Broken::Missing, false},
                       BrokenPicture{"EmptyMonster", Broken::Empty, false},
                       BrokenPicture{"MonsterCutInItsHeader", Broken::TruncatedHeader, false},
                       BrokenPicture{"MonsterCutInItsData", Broken::TruncatedData, false},
                       BrokenPicture{"PngMonsterNamedJpg", Broken::PngNamedJpg, false},
                       BrokenPicture{"OnePixelMonster", Broken::OnePixel, false},
-                      BrokenPicture{"HugeMonster", Broken::Huge, false}),
+                      BrokenPicture{"MonsterAtTheSizeLimit", Broken::AtTheSizeLimit, false},
+                      BrokenPicture{"MonsterAboveTheSizeLimit", Broken::AboveTheSizeLimit, false},
+                      BrokenPicture{"PipeForAMonster", Broken::Pipe, false}),
     [](const auto& info) { return std::string(info.param.label); });
+
+namespace {
+
+// What loading Maps/M2.jpg from folder reports when a user other than root
+// does it (root reads any file): a child process first gives up root for the
+// unprivileged user "nobody".
+std::string reportWithoutRoot(const PictureFolder& folder)
+{
+    int out[2];
+    pid_t child = -1;
+    if (pipe(out) != 0 || (child = fork()) < 0)
+        return "no child process";
+    if (child == 0) {
+        std::string report = "loaded";
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+            report = "root could not be given up";
+        } else {
+            try {
+                folder.load(QStringLiteral("Maps/M2.jpg"));
+            } catch (const RuntimeError& error) {
+                report = error.report();
+            }
+        }
+        const bool written = write(out[1], report.data(), report.size()) == ssize_t(report.size());
+        _exit(written ? 0 : 1);
+    }
+    close(out[1]);
+    std::string report;
+    char buffer[256];
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
+        report.append(buffer, n);
+    close(out[0]);
+    waitpid(child, nullptr, 0);
+    return report;
+}
+
+}  // namespace
+
+TEST(UnreadablePicture, IsReportedAsSuchWithTheSystemsReason)
+{
+    QTemporaryDir folder;
+    const QByteArray maps = QFile::encodeName(folder.path() + "/Maps");
+    const QByteArray file = maps + "/M2.jpg";
+    ASSERT_TRUE(QDir(folder.path()).mkpath("Maps"));
+    ASSERT_TRUE(QFile::copy(MIREWALK_SOURCE_DIR "/Maps/M2.jpg", file));
+    ASSERT_EQ(chmod(QFile::encodeName(folder.path()), 0755), 0);  // others may look in
+    const std::string report = "Run-time error '75':\n\nPath/File access error: "
+        + file.toStdString() + " (Permission denied)";
+
+    ASSERT_EQ(chmod(file, 0), 0);  // the file may not be read
+    EXPECT_EQ(reportWithoutRoot(PictureFolder(folder.path())), report);
+    ASSERT_EQ(chmod(file, 0644), 0);
+    ASSERT_EQ(chmod(maps, 0), 0);  // its folder may not be looked into
+    EXPECT_EQ(reportWithoutRoot(PictureFolder(folder.path())), report);
+    ASSERT_EQ(chmod(maps, 0755), 0);
+    EXPECT_EQ(reportWithoutRoot(PictureFolder(folder.path())), "loaded");
+}
+
+using BuiltInPicture = GameFixture;
+
+TEST_F(BuiltInPicture, AMissingOneIsReportedByNameBeforeThePrompt)
+{
+    QTemporaryDir empty;
+    const PictureFolder none(empty.path());
+    Services withoutBuiltIns{random, dialogs, pictures, none};
+    const frmGame broken(game, withoutBuiltIns);
+    const std::string report = "Run-time error '53':\n\nFile not found: "
+        + empty.path().toStdString() + "/M1.jpg";
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{report});
+    EXPECT_EQ(dialogs.endStatus, 1);
+    EXPECT_TRUE(dialogs.prompts.empty());
+}
+
+// ---- A start without a display ----
+
+TEST(NoDisplay, TheProgramSaysSoInOneLineAndEndsWithStatus1)
+{
+    for (const QString display : {"", ":4711"}) {  // not set, and a display that is not there
+        QTemporaryDir folder;  // the program's working folder, where a core file would be left
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        if (!display.isEmpty())
+            environment.insert("DISPLAY", display);
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(folder.path());
+        program.start(QStringLiteral(MIREWALK_PROGRAM));
+        ASSERT_TRUE(program.waitForFinished());
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << "it crashed";
+        EXPECT_EQ(program.exitCode(), 1);
+        EXPECT_EQ(program.readAllStandardError().toStdString(),
+                  display.isEmpty() ? "Mirewalk: no display: DISPLAY is not set\n"
+                                    : "Mirewalk: cannot open the display ':4711'\n");
+        EXPECT_TRUE(QDir(folder.path()).isEmpty());
+    }
+}
 
 // ---- Keys held down ----
 

@@ -1,16 +1,24 @@
-// A long game of seeded random actions through the real windows: arrow keys,
-// the boxes taking the focus and typed into, every menu entry by keyboard and
-// by mouse, every battle command, every Equip and BACK, and windows closed
-// through their frames. A death, Exit or closing the map starts a new game.
-// After every action the invariants of play must hold.
+// Seeded random actions through the real windows: arrow keys, the boxes
+// taking the focus and typed into, every menu entry by keyboard and by mouse,
+// every battle command, every Equip and BACK, and windows closed through
+// their frames. After every action the invariants of play must hold.
 //
-// CTest plays 5,000 actions. The long run:
-//   MIREWALK_SOAK_ACTIONS=100000 build/tests/window_tests --gtest_filter='Soak.*'
-// (MIREWALK_SOAK_SEED picks another seeded sequence of actions.)
+// Two ways to play: many games, where a death, Exit or closing the map starts
+// a new game, and one long game, where the player never chooses Exit or
+// closes the map and runs from a battle that could kill the hero; it reports
+// the process's memory at the end, which only the inventory's rows may grow.
+//
+// CTest plays 5,000 actions each way. The long run, one game:
+//   MIREWALK_SOAK_ACTIONS=100000 build/tests/window_tests --gtest_filter='Soak.OneLongGame*'
+// (--gtest_filter='Soak.*' plays both ways; MIREWALK_SOAK_SEED picks another
+// seeded sequence of actions.)
 
 #include <QMenuBar>
 #include <deque>
+#include <fstream>
+#include <iomanip>
 #include <iostream>
+#include <malloc.h>
 #include <map>
 #include <random>
 #include <sstream>
@@ -27,12 +35,33 @@ int setting(const char* name, int fallback)
     return ok ? value : fallback;
 }
 
+// The memory of the process: the heap in use (from the C library's
+// allocator, as the benchmark counts it) and the resident size now and at its
+// peak (from /proc/self/status), in bytes.
+struct Memory {
+    double heap = 0, resident = 0, peak = 0;
+};
+Memory memoryNow()
+{
+    const struct mallinfo2 heap = mallinfo2();
+    Memory memory{static_cast<double>(heap.uordblks + heap.hblkhd)};
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            memory.resident = std::stod(line.substr(6)) * 1024;
+        else if (line.rfind("VmHWM:", 0) == 0)
+            memory.peak = std::stod(line.substr(6)) * 1024;
+    }
+    return memory;
+}
+
 class Soak : public GameFixture {
 protected:
     std::mt19937 chooser{static_cast<std::mt19937::result_type>(setting("MIREWALK_SOAK_SEED", 6))};
     std::deque<std::string> trail;    // the latest actions, for the failure report
     std::map<std::string, int> done;  // how often each action was taken
     bool typedInto[3] = {};           // XPOS, YPOS, MNO hold text the player typed
+    bool oneGame = false;             // the player never ends the game
     int games = 1;
 
     // A number from 0 to n - 1.
@@ -154,9 +183,9 @@ protected:
             {Qt::Key_C, Qt::Key_I, window->mnuinventory},
             {Qt::Key_A, Qt::Key_unknown, window->mnuAbout},
         };
-        // Exit ends the game: chosen seldom, so that games last.
+        // Exit ends the game: chosen seldom, so that games last, and never in one game.
         int chosen = pick(6);
-        if (chosen == 2 && pick(20) != 0)
+        if (chosen == 2 && (oneGame || pick(20) != 0))
             chosen = 0;
         const Entry& entry = entries[chosen];
         const bool byMouse = pick(2) == 1;
@@ -189,7 +218,7 @@ protected:
             focusOrTypeIntoABox();
         else if (choice < 19)
             menuEntry();
-        else if (pick(50) == 0) {  // closing ends the game: seldom, so that games last
+        else if (!oneGame && pick(50) == 0) {  // closing ends the game: seldom, so that games last
             note("close map");
             window->close();
         }
@@ -204,11 +233,14 @@ protected:
         click(label);
     }
 
-    // A battle command (the close-ranged attack twice as often), or the frame's close.
+    // A battle command (the close-ranged attack twice as often), or the frame's
+    // close. In one game the hero runs, by RUN or the frame, from a monster
+    // whose next blow could kill it.
     void actInBattle(Battle& b)
     {
         Label* labels[] = {b.lblCRA, b.lblCRA, b.lblAttack, b.lblDefend, b.lblITEM, b.lblRUN};
-        const int choice = pick(7);
+        const bool flee = oneGame && game.CurHP <= game.currentMonster().Attack - game.Defense;
+        const int choice = flee ? 5 + pick(2) : pick(7);
         if (choice == 6) {
             note("close battle");
             b.close();
@@ -267,6 +299,84 @@ protected:
             leave(*about, about->lblBack);
     }
 
+    // ---- The run ----
+
+    std::map<std::string, int> visits, ends;  // actions taken in each window; how games ended
+    Memory early;                             // the memory a tenth into the run
+    int earlyRows = 0;                        // and the inventory's rows then
+
+    // The rows of the inventory's lists.
+    int inventoryRows()
+    {
+        const frmInventory& inventory = window->inventoryWindow();
+        return inventory.LR->count() + inventory.CR->count() + inventory.ARMOUR->count()
+            + inventory.MISC->count();
+    }
+
+    // Plays the actions from a new game, checking the invariants after each.
+    // An end starts a new game, except in one game, which must not end.
+    void play(int actions)
+    {
+        start();
+        for (int n = 1; n <= actions; ++n) {
+            ++visits[shownWindow().first->objectName().toStdString()];
+            act();
+            settle();
+            const std::string wrong = broken();
+            ASSERT_TRUE(wrong.empty()) << "after action " << n << " of game " << games << ": "
+                                       << wrong << "\nlatest actions: " << trailText();
+            dialogs.messages.clear();  // all seen: kept, they would grow over a long game
+            if (oneGame && n == actions / 10) {
+                early = memoryNow();
+                earlyRows = inventoryRows();
+            }
+            if (dialogs.ended()) {
+                ASSERT_FALSE(oneGame) << "the game ended after action " << n << ": " << trailText();
+                ASSERT_EQ(dialogs.endStatus, 0) << trailText();
+                ++ends[trail.back()];
+                restart();
+            }
+        }
+    }
+
+    // The run reached every window and took every action that does not end a game.
+    void expectEveryWindowAndAction()
+    {
+        for (const char* name : {"frmGame", "Battle", "frmInventory", "frmStats", "frmAbout"})
+            EXPECT_GT(visits[name], 0) << name;
+        for (const char* action : {"click lblCRA",
+                                   "click lblAttack",
+                                   "click lblDefend",
+                                   "click lblITEM",
+                                   "click lblRUN",
+                                   "close battle",
+                                   "click lblEquipA",
+                                   "click lblEquipCR",
+                                   "click lblEquipLR",
+                                   "click BCK",
+                                   "close inventory",
+                                   "select a row of CR",
+                                   "click lblBACK",
+                                   "close frmStats",
+                                   "click lblBack",
+                                   "close frmAbout",
+                                   "tab",
+                                   "click box 0",
+                                   "click map",
+                                   "type into box 0",
+                                   "key menu &Save Game",
+                                   "mouse menu &Save Game",
+                                   "key menu &Load Game",
+                                   "mouse menu &Load Game",
+                                   "key menu &Stats",
+                                   "mouse menu &Stats",
+                                   "key menu &Inventory",
+                                   "mouse menu &Inventory",
+                                   "key menu &About",
+                                   "mouse menu &About"})
+            EXPECT_GT(done[action], 0) << action;
+    }
+
     // ---- The invariants ----
 
     // What is wrong after an action, or nothing.
@@ -316,58 +426,31 @@ protected:
 TEST_F(Soak, RandomActionsThroughTheRealWindowsKeepEveryInvariant)
 {
     const int actions = setting("MIREWALK_SOAK_ACTIONS", 5000);
-    start();
-    std::map<std::string, int> visits, ends;
-    for (int n = 1; n <= actions; ++n) {
-        ++visits[shownWindow().first->objectName().toStdString()];
-        act();
-        settle();
-        const std::string wrong = broken();
-        ASSERT_TRUE(wrong.empty()) << "after action " << n << " of game " << games << ": " << wrong
-                                   << "\nlatest actions: " << trailText();
-        if (dialogs.ended()) {
-            ASSERT_EQ(dialogs.endStatus, 0) << trailText();
-            ++ends[trail.back()];
-            restart();
-        }
-    }
+    ASSERT_NO_FATAL_FAILURE(play(actions));
     std::cout << games << " games in " << actions << " actions\n";
     for (const auto& [what, count] : visits)
         std::cout << "  " << count << " actions in " << what << "\n";
     for (const auto& [what, count] : ends)
         std::cout << "  " << count << " games ended by " << what << "\n";
-    // The run reached every window and took every action that does not end a game.
-    for (const char* name : {"frmGame", "Battle", "frmInventory", "frmStats", "frmAbout"})
-        EXPECT_GT(visits[name], 0) << name;
-    for (const char* action : {"click lblCRA",
-                               "click lblAttack",
-                               "click lblDefend",
-                               "click lblITEM",
-                               "click lblRUN",
-                               "close battle",
-                               "click lblEquipA",
-                               "click lblEquipCR",
-                               "click lblEquipLR",
-                               "click BCK",
-                               "close inventory",
-                               "select a row of CR",
-                               "click lblBACK",
-                               "close frmStats",
-                               "click lblBack",
-                               "close frmAbout",
-                               "tab",
-                               "click box 0",
-                               "click map",
-                               "type into box 0",
-                               "key menu &Save Game",
-                               "mouse menu &Save Game",
-                               "key menu &Load Game",
-                               "mouse menu &Load Game",
-                               "key menu &Stats",
-                               "mouse menu &Stats",
-                               "key menu &Inventory",
-                               "mouse menu &Inventory",
-                               "key menu &About",
-                               "mouse menu &About"})
-        EXPECT_GT(done[action], 0) << action;
+    expectEveryWindowAndAction();
+}
+
+TEST_F(Soak, OneLongGameKeepsEveryInvariantAndGrowsOnlyByItsInventory)
+{
+    oneGame = true;
+    const int actions = setting("MIREWALK_SOAK_ACTIONS", 5000);
+    ASSERT_NO_FATAL_FAILURE(play(actions));
+    const Memory end = memoryNow();
+    const int rows = inventoryRows();
+    const double MB = 1 << 20;
+    std::cout << std::fixed << std::setprecision(1) << "one game of " << actions
+              << " actions: the hero at level " << game.Level << " with " << game.CurHP << " of "
+              << game.MaxHP << " HP\n"
+              << "  at action " << actions / 10 << ": " << earlyRows << " inventory rows, heap "
+              << early.heap / MB << " MB, resident " << early.resident / MB << " MB\n"
+              << "  at the end: " << rows << " inventory rows, heap " << end.heap / MB
+              << " MB, resident " << end.resident / MB << " MB, peak " << end.peak / MB << " MB\n"
+              << "  heap grown per row added in between: " << std::setprecision(0)
+              << (end.heap - early.heap) / std::max(1, rows - earlyRows) << " bytes\n";
+    expectEveryWindowAndAction();
 }

@@ -5,27 +5,35 @@
 #include <stdexcept>
 #include <string>
 
-// A run-time error: its number, its text and, for a picture file, the file's path.
+// A run-time error: its number, its text and, for a picture file, the file's
+// path and, when the system refused it, the system's reason.
 class RuntimeError : public std::runtime_error {
 public:
-    RuntimeError(int number, const std::string& text, const std::string& path = {});
+    RuntimeError(int number, const std::string& text, const std::string& path = {},
+                 const std::string& reason = {});
 
     int number() const { return number_; }
     const std::string& text() const { return text_; }
     const std::string& path() const { return path_; }
-    // The report shown to the player, e.g. "Run-time error '53':\n\nFile not found: /x/Maps/M2.jpg".
+    const std::string& reason() const { return reason_; }
+    // The report shown to the player, e.g. "Run-time error '53':\n\nFile not found: /x/Maps/M2.jpg",
+    // or "Run-time error '75':\n\nPath/File access error: /x/Maps/M2.jpg (Permission denied)".
     std::string report() const;
 
 private:
     int number_;
     std::string text_;
     std::string path_;
+    std::string reason_;
 };
 
-RuntimeError overflowError();                               // 6
-RuntimeError subscriptError();                              // 9
-RuntimeError fileNotFoundError(const std::string& path);    // 53
-RuntimeError invalidPictureError(const std::string& path);  // 481
+RuntimeError overflowError();                             // 6
+RuntimeError subscriptError();                            // 9
+RuntimeError fileNotFoundError(const std::string& path);  // 53: the file is not there
+// 75: the file is there but the system refuses to let it be looked at or read
+// (no permission on it or on a folder on its way), for the given reason.
+RuntimeError fileAccessError(const std::string& path, const std::string& reason);
+RuntimeError invalidPictureError(const std::string& path);  // 481: not a picture the game reads
 
 // The orderly end of the program (Exit Game, the hero's death): nothing further runs.
 struct ProgramEnd {

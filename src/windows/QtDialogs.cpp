@@ -2,16 +2,19 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QWidget>
 
 std::string QtDialogs::prompt(const std::string& question)
 {
-    bool accepted = false;
-    const QString name = QInputDialog::getText(nullptr, ProgramTitle,
-                                               QString::fromStdString(question), QLineEdit::Normal,
-                                               QString(), &accepted);
-    return accepted ? name.toStdString() : std::string();
+    QInputDialog dialog;
+    dialog.setWindowTitle(ProgramTitle);
+    dialog.setLabelText(QString::fromStdString(question));
+    dialog.setInputMode(QInputDialog::TextInput);
+    if (auto* box = dialog.findChild<QLineEdit*>())
+        box->setMaxLength(MaxNameLength);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue().toStdString() : std::string();
 }
 
 void QtDialogs::message(const std::string& text)

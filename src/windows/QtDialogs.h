@@ -17,5 +17,13 @@ private:
     int status_ = 0;
 };
 
+// The longest name the prompt takes, in characters as its text box counts them
+// (UTF-16 code units); a text box's default, 32,767, would cut longer names
+// short. The game holds any name, and its stats window shows it whole in a
+// label as wide as the name: letters of the game's face are at most 24 pixels
+// wide, so 100,000 of them stay well within the widest a widget can be
+// (16,777,215 pixels).
+inline constexpr int MaxNameLength = 100000;
+
 // The program's title, shown on every prompt and message box.
 inline constexpr const char* ProgramTitle = "Mirewalk";
