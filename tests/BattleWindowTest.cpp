@@ -188,7 +188,7 @@ TEST_F(BattleWindow, EachCommandHasAKeyThatRunsWhatItsClickRuns)
 {
     start();
     game.AttackPower = 4;
-    game.LRDamage = 5;  // but no long-range weapon yet
+    game.LRDamage = 5;                                 // but no long-range weapon yet
     walkIntoBattle(1, {0.0f, LargestBelowOne, 0.0f});  // a Snake: defense 1, 12 HP
     Battle& b = battle();
     QApplication::setActiveWindow(&b);  // as the window system does
