@@ -226,9 +226,16 @@ protected:
 
     // ---- Actions on the other windows ----
 
-    // Clicks a label with the mouse.
+    // Clicks a label with the mouse, or presses its key.
     void clickLabel(Label* label)
     {
+        const QString key = label->accessibleDescription().remove(QStringLiteral("Key: "));
+        if (!key.isEmpty() && pick(2) == 0) {
+            note("key " + key.toStdString() + " for " + label->objectName().toStdString());
+            activate(label->window());
+            QTest::keyClick(label->window(), QKeySequence(key)[0].key());
+            return;
+        }
         note("click " + label->objectName().toStdString());
         click(label);
     }
@@ -344,37 +351,18 @@ protected:
     {
         for (const char* name : {"frmGame", "Battle", "frmInventory", "frmStats", "frmAbout"})
             EXPECT_GT(visits[name], 0) << name;
-        for (const char* action : {"click lblCRA",
-                                   "click lblAttack",
-                                   "click lblDefend",
-                                   "click lblITEM",
-                                   "click lblRUN",
-                                   "close battle",
-                                   "click lblEquipA",
-                                   "click lblEquipCR",
-                                   "click lblEquipLR",
-                                   "click BCK",
-                                   "close inventory",
-                                   "select a row of CR",
-                                   "click lblBACK",
-                                   "close frmStats",
-                                   "click lblBack",
-                                   "close frmAbout",
-                                   "tab",
-                                   "click box 0",
-                                   "click map",
-                                   "type into box 0",
-                                   "key menu &Save Game",
-                                   "mouse menu &Save Game",
-                                   "key menu &Load Game",
-                                   "mouse menu &Load Game",
-                                   "key menu &Stats",
-                                   "mouse menu &Stats",
-                                   "key menu &Inventory",
-                                   "mouse menu &Inventory",
-                                   "key menu &About",
-                                   "mouse menu &About"})
-            EXPECT_GT(done[action], 0) << action;
+        const QString actions = QStringLiteral(
+            "click lblCRA, click lblAttack, click lblDefend, click lblITEM, click lblRUN, "
+            "close battle, click lblEquipA, click lblEquipCR, click lblEquipLR, click BCK, "
+            "close inventory, select a row of CR, click lblBACK, close frmStats, "
+            "click lblBack, close frmAbout, tab, click box 0, click map, type into box 0, "
+            "key menu &Save Game, mouse menu &Save Game, key menu &Load Game, "
+            "mouse menu &Load Game, key menu &Stats, mouse menu &Stats, key menu &Inventory, "
+            "mouse menu &Inventory, key menu &About, mouse menu &About, key C for lblCRA, "
+            "key L for lblAttack, key R for lblRUN, key A for lblEquipA, key C for lblEquipCR, "
+            "key L for lblEquipLR, key Esc for BCK, key Esc for lblBACK, key Esc for lblBack");
+        for (const QString& action : actions.split(QStringLiteral(", ")))
+            EXPECT_GT(done[action.toStdString()], 0) << action.toStdString();
     }
 
     // ---- The invariants ----
