@@ -91,8 +91,7 @@ TEST_F(BattleWindow, EveryElementHasItsPlaceFontAndColour)
     EXPECT_EQ(QColor(binfo.pixel(0, 60)), QColor(128, 128, 128));
     EXPECT_EQ(QColor(binfo.pixel(560, 60)), QColor(Qt::white));
     EXPECT_EQ(QColor(binfo.pixel(280, 60)), QColor(Qt::black));
-    EXPECT_EQ(b.windowFlags() & (Qt::CustomizeWindowHint | Qt::WindowMaximizeButtonHint),
-              Qt::CustomizeWindowHint);  // a fixed window offers no maximise button
+    EXPECT_TRUE(offersNoMaximise(&b));
 }
 
 TEST_F(BattleWindow, TheFirstBattleFillsItsLabelsOnlyAfterTheAppearanceBox)

@@ -114,6 +114,13 @@ protected:
         QTest::keyClick(popup, entry);
     }
 
+    // Whether a window says it is fixed: no maximise button for the window manager.
+    static bool offersNoMaximise(const QWidget* window)
+    {
+        const Qt::WindowFlags hints = Qt::CustomizeWindowHint | Qt::WindowMaximizeButtonHint;
+        return (window->windowFlags() & hints) == Qt::CustomizeWindowHint;
+    }
+
     // Clicks a widget with the left mouse button.
     static void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 

@@ -14,6 +14,6 @@ void CharacterWindow::leaveBy(Label* back)
         guardedWhileShown(*this, dialogs_, [this] { navigator_.returnToMap(*this); });
     };
     connect(back, &Label::clicked, this, leave);
-    back->setAccessibleDescription(QStringLiteral("Key: Esc"));
+    back->describeKey(Qt::Key_Escape);  // the window takes Escape as closing it
     connect(this, &GameWindow::frameClosed, this, leave);
 }

@@ -83,9 +83,13 @@ void Label::setCaption(const QString& caption)
 void Label::setKey(Qt::Key key)
 {
     // A shortcut works only while its widget is shown, in the active window.
-    const QKeySequence sequence(key);
-    connect(new QShortcut(sequence, this), &QShortcut::activated, this, &Label::clicked);
-    setAccessibleDescription(QStringLiteral("Key: ") + sequence.toString());
+    connect(new QShortcut(key, this), &QShortcut::activated, this, &Label::clicked);
+    describeKey(key);
+}
+
+void Label::describeKey(Qt::Key key)
+{
+    setAccessibleDescription(QStringLiteral("Key: ") + QKeySequence(key).toString());
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event)

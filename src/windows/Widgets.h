@@ -54,6 +54,9 @@ public:
     // Makes key, pressed while the label's window is active, click the label,
     // but only while the label is shown; its accessible description names it.
     void setKey(Qt::Key key);
+    // Names in the label's accessible description the key that does what it
+    // does, when its window already takes that key (Escape for BACK).
+    void describeKey(Qt::Key key);
 
 signals:
     void clicked();
