@@ -18,31 +18,37 @@ int errorNumber(const std::function<void()>& action)
 
 }  // namespace
 
-TEST(Checked, SixteenBitSumsStopAtTheRangeWithOverflow)
+// Each result of the checked arithmetic: its value, or overflow (error 6)
+// where it leaves the range of its kind. Storing a float rounds halves to even.
+TEST(Checked, ResultsInRangeAndOverflowOutsideIt)
 {
-    EXPECT_EQ(add16(32766, 1), 32767);
-    EXPECT_EQ(sub16(-32767, 1), -32768);
-    EXPECT_EQ(errorNumber([] { add16(32767, 1); }), 6);
-    EXPECT_EQ(errorNumber([] { sub16(-32768, 1); }), 6);
-}
-
-TEST(Checked, ThirtyTwoBitArithmeticRaisesOverflowOutsideItsRange)
-{
-    EXPECT_EQ(add32(2147483646, 1), 2147483647);
-    EXPECT_EQ(errorNumber([] { add32(2147483647, 1); }), 6);
-    EXPECT_EQ(mul32(1073741823, 2), 2147483646);
-    EXPECT_EQ(errorNumber([] { mul32(1073741824, 2); }), 6);
-}
-
-TEST(Checked, StoringAFloatRoundsHalvesToEven)
-{
-    EXPECT_EQ(round16(4.5), 4);
-    EXPECT_EQ(round16(5.5), 6);
-    EXPECT_EQ(round16(-2.5), -2);
-    EXPECT_EQ(round16(2.4999), 2);
-    EXPECT_EQ(round32(1e9 + 0.5), 1000000000);
-    EXPECT_EQ(errorNumber([] { round16(32767.5); }), 6);
-    EXPECT_EQ(errorNumber([] { round16(std::nan("")); }), 6);
+    const struct {
+        const char* what;
+        std::function<long long()> result;
+        long long value;  // when error is 0
+        int error;
+    } cases[] = {
+        {"add16(32766, 1)", [] { return add16(32766, 1); }, 32767, 0},
+        {"add16(32767, 1)", [] { return add16(32767, 1); }, 0, 6},
+        {"sub16(-32767, 1)", [] { return sub16(-32767, 1); }, -32768, 0},
+        {"sub16(-32768, 1)", [] { return sub16(-32768, 1); }, 0, 6},
+        {"add32(2147483646, 1)", [] { return add32(2147483646, 1); }, 2147483647, 0},
+        {"add32(2147483647, 1)", [] { return add32(2147483647, 1); }, 0, 6},
+        {"mul32(1073741823, 2)", [] { return mul32(1073741823, 2); }, 2147483646, 0},
+        {"mul32(1073741824, 2)", [] { return mul32(1073741824, 2); }, 0, 6},
+        {"round16(4.5)", [] { return round16(4.5); }, 4, 0},
+        {"round16(5.5)", [] { return round16(5.5); }, 6, 0},
+        {"round16(-2.5)", [] { return round16(-2.5); }, -2, 0},
+        {"round16(2.4999)", [] { return round16(2.4999); }, 2, 0},
+        {"round32(1e9 + 0.5)", [] { return round32(1e9 + 0.5); }, 1000000000, 0},
+        {"round16(32767.5)", [] { return round16(32767.5); }, 0, 6},
+        {"round16(NaN)", [] { return round16(std::nan("")); }, 0, 6},
+    };
+    for (const auto& c : cases) {
+        long long value = 0;
+        EXPECT_EQ(errorNumber([&] { value = c.result(); }), c.error) << c.what;
+        EXPECT_EQ(value, c.value) << c.what;
+    }
 }
 
 TEST(Table, IndicesOutsideZeroToHundredAreSubscriptErrors)

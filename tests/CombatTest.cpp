@@ -27,16 +27,50 @@ Game battle(int16_t attackPower, int16_t defense, int16_t curHP, int16_t monster
 
 using Routine = void (*)(Game&, Random&);
 
-// The report two routines give when fed first and second, hero's line first.
-std::string expectedReport(Routine one, float first, Routine two, float second)
-{
-    Game lines;
-    Random random;
-    random.feed({first, second});
-    one(lines, random);
-    two(lines, random);
-    return lines.PlayerMsg + "         " + lines.MonsterMsg;
-}
+// The four message tables, line by line as the game words them, misspellings
+// and all; line n is the one a roll of n picks.
+const std::vector<std::string> MonsterMissLines{
+    "The Monster whipped y0 ass BEITCH with it's shoe laces and you just stand there puzzled.",
+    "The Monster tried to diss you, but you didn't understand a word the Monster said.",
+    "The MOnster kicked y0 ass and you laughed.",
+    "The Monster tried to fuck j00 to death, but you enjoyed it.",
+    "The Monster said 'Hey baby, lets get down y0!', but it didn't effect you.",
+};
+const std::vector<std::string> PlayerMissLines{
+    "You push all of your power into a single blow and slam your fist into the Monster's "
+    "stomach... "
+    "But you efforts were futile as the Monster laughs.",
+    "You jump into the air and land a fly kick directly in the opponents face, but he doesn't even "
+    "flinch!",
+    "You spin around in a circular motion with your fists spreaded slamming your fists into the "
+    "Monster's jaw several times, proving to just be a waste of energy!",
+    "You dive underground and grab the Monster's leg, but he kicks you in the head.",
+    "You grab a nearby stick on the ground and break it on the Monster and the Monster thanked you "
+    "for the kinky attempt to impress them.",
+    "You cower in fear as the Monster looked to mean for you to attack it!",
+};
+const std::vector<std::string> PlayerHitLines{
+    "You Bust the Monster's ass with the nearby stick you grabbed off of the ground!",
+    "You drop a euro on the floor and as the Monster went down to get it, you knied him in the "
+    "face!",
+    "You bent over as a volcano of shit flew into the Monster's face.",
+    "You wore out and surprised the Monster with your Hornyness!",
+    "You stoped Odrisk's apocalypse, by outscrewing the Monster!",
+    "You lifted your arms up as the stench from your armpits makes the monster crave for stench!",
+};
+const std::vector<std::string> MonsterHitLines{
+    "The Monster slammed it's fist into your face and watches you fly into a nearby tree!",
+    "The Monster kicked j00 ass and it's f00t dissappeared, leaving you scarred for life!",
+    "The Monster tied a rope around your dick and screwed you for 6 hours, draining your energy!",
+    "The Monster's shoelaces started to glow and the Monster squeezed you like an orange!",
+    "The Monster dissed you, making you cry!",
+    "The Monster grabbed a nearby stick and shoved it up your ass, while hammering the other end "
+    "into the ground.",
+    "The Monster r0x0red j00 b0x0rz!",
+    "The Monster busted j00 hiney!",
+    "The Monster shizzled j00 nizzle!",
+    "The Monster unleashed it's true stench, nearly killing you!",
+};
 
 // Dialogs that note how many draws had been made when each box opened.
 struct Watched : ScriptedDialogs {
@@ -148,78 +182,59 @@ TEST(CheckEncounter, OnlyAFifthCountedStepRollsAndARollBelowThirtyStartsABattle)
     }
 }
 
-TEST(Messages, EachTableRunsToItsLastLine)
+TEST(Messages, EveryLineComesWithItsRoll)
 {
     struct Row {
         Routine routine;
-        int n;
-        int16_t Game::*roll;
+        const std::vector<std::string>& lines;
+        int16_t Game::*roll;  // the two miss tables share MissRoll, the hit tables HitRoll
         std::string Game::*line;
-        const char* last;
     };
     const Row rows[] = {
-        {MonsterMissMsg, 5, &Game::MissRoll, &Game::MonsterMsg,
-         "The Monster said 'Hey baby, lets get down y0!', but it didn't effect you."},
-        {PlayerMissMsg, 6, &Game::MissRoll, &Game::PlayerMsg,
-         "You cower in fear as the Monster looked to mean for you to attack it!"},
-        {PlayerHitMsg, 6, &Game::HitRoll,
-         &Game::PlayerMsg, "You lifted your arms up as the stench from your armpits makes the monster crave for stench!"},
-        {MonsterHitMsg, 10, &Game::HitRoll, &Game::MonsterMsg,
-         "The Monster unleashed it's true stench, nearly killing you!"},
+        {MonsterMissMsg, MonsterMissLines, &Game::MissRoll, &Game::MonsterMsg},
+        {PlayerMissMsg, PlayerMissLines, &Game::MissRoll, &Game::PlayerMsg},
+        {PlayerHitMsg, PlayerHitLines, &Game::HitRoll, &Game::PlayerMsg},
+        {MonsterHitMsg, MonsterHitLines, &Game::HitRoll, &Game::MonsterMsg},
     };
     for (const Row& row : rows) {
-        Game game;
-        Random random;
-        random.feed({LargestBelowOne});
-        row.routine(game, random);
-        EXPECT_EQ(game.*row.roll, row.n);
-        EXPECT_EQ(game.*row.line, row.last);
-        EXPECT_EQ(random.draws(), 1u);
+        const int n = static_cast<int>(row.lines.size());
+        for (int roll = 1; roll <= n; ++roll) {
+            SCOPED_TRACE(row.lines[0].substr(0, 12) + "... roll " + std::to_string(roll));
+            Game game;
+            Random random;
+            random.feed({roll == n ? LargestBelowOne : drawFor(roll, n, 1)});
+            row.routine(game, random);
+            EXPECT_EQ(game.*row.roll, roll);
+            EXPECT_EQ(game.*row.line, row.lines[roll - 1]);
+            EXPECT_EQ(random.draws(), 1u);
+        }
     }
-    Game game;
-    Random random;
-    random.feed({drawFor(3, 5, 1), 0.0f});
-    MonsterMissMsg(game, random);
-    EXPECT_EQ(game.MonsterMsg, "The MOnster kicked y0 ass and you laughed.");
-    PlayerMissMsg(game, random);
-    EXPECT_EQ(game.MissRoll, 1);  // the two miss tables share their roll
-    EXPECT_EQ(game.PlayerMsg,
-              "You push all of your power into a single blow and slam your fist "
-              "into the Monster's stomach... But you efforts were futile as the "
-              "Monster laughs.");
 }
 
-TEST(CloseRanged, ThePlainExchange)
-{
-    Game game = battle(8, 2, 20, 3, 10, 6);
-    Random random;
-    random.feed({0.25f, 0.75f});
-    ScriptedDialogs dialogs;
-    const Exchange exchange = CloseRangedRound(game, random, dialogs);
-    EXPECT_FALSE(exchange.victory);
-    EXPECT_EQ(game.currentMonster().HP, 5);
-    EXPECT_EQ(game.CurHP, 16);
-    EXPECT_EQ(game.LastDamage, 4);
-    EXPECT_EQ(random.draws(), 2u);
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(exchange.report, expectedReport(MonsterHitMsg, 0.25f, PlayerHitMsg, 0.75f));
-}
-
-TEST(CloseRanged, EachReportRowDrawsItsRoutinesInOrder)
+// Each exchange draws its two lines in the order that fits the two blows,
+// fed 0.1 then 0.9, and reports the hero's line, nine spaces, the monster's.
+// (The tables count from 0: PlayerHitLines[5] is line 6.)
+TEST(CloseRanged, EachReportRowDrawsItsLinesInOrder)
 {
     struct Row {
         const char* what;
         int16_t attackPower, monsterHP, monsterAttack;
-        Routine first, second;
+        const std::string &playerLine, &monsterLine;
         std::size_t draws;
-        int lastDamage, curHP;
+        int monsterHPAfter, lastDamage, curHP;
     };
     const Row rows[] = {
-        {"both miss", 3, 10, 2, MonsterMissMsg, PlayerMissMsg, 2, 0, 20},
-        {"hero hits, monster strikes for 0", 8, 10, 1, MonsterMissMsg, PlayerHitMsg, 2, 0, 20},
-        {"hero misses, monster hits", 2, 10, 6, PlayerMissMsg, MonsterHitMsg, 2, 4, 16},
-        {"hero hits to exactly 0: victory", 8, 5, 6, MonsterMissMsg, PlayerHitMsg, 4, 5, 20},
-        {"monster already down, blow for 0", 3, 0, 6, MonsterMissMsg, PlayerMissMsg, 4, 0, 20},
+        {"both hit", 8, 10, 6, PlayerHitLines[5], MonsterHitLines[1], 2, 5, 4, 16},
+        {"both miss", 3, 10, 2, PlayerMissLines[5], MonsterMissLines[0], 2, 10, 0, 20},
+        {"hero hits, monster strikes for 0", 8, 10, 1, PlayerHitLines[5], MonsterMissLines[0], 2, 5,
+         0, 20},
+        {"hero misses, monster hits", 2, 10, 6, PlayerMissLines[0], MonsterHitLines[8], 2, 10, 4, 16},
+        {"hero hits to exactly 0: victory", 8, 5, 6, PlayerHitLines[5], MonsterMissLines[0], 4, 0,
+         5, 20},
+        {"monster at the lowest HP: it stays there, beaten", 8, -32768, 6, PlayerHitLines[5],
+         MonsterMissLines[0], 4, -32768, 5, 20},
+        {"monster already down, blow for 0", 3, 0, 6, PlayerMissLines[5], MonsterMissLines[0], 4, 0,
+         0, 20},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -233,9 +248,11 @@ TEST(CloseRanged, EachReportRowDrawsItsRoutinesInOrder)
         EXPECT_EQ(exchange.victory, row.draws == 4);
         EXPECT_EQ(random.draws(), row.draws);
         EXPECT_EQ(random.pending(), 0u);
+        EXPECT_EQ(game.currentMonster().HP, row.monsterHPAfter);
         EXPECT_EQ(game.LastDamage, row.lastDamage);
         EXPECT_EQ(game.CurHP, row.curHP);
-        EXPECT_EQ(exchange.report, expectedReport(row.first, 0.1f, row.second, 0.9f));
+        EXPECT_EQ(dialogs.messages.size(), row.draws == 4 ? 1u : 0u);  // VICTORY!!! only
+        EXPECT_EQ(exchange.report, row.playerLine + "         " + row.monsterLine);
     }
 }
 
@@ -321,68 +338,45 @@ TEST(LevelUp, AThresholdBeyondThe32BitRangeIsOverflow)
     }
 }
 
-TEST(LongRanged, AShotAfterACloseExchangeCostsTheHeroNothing)
+// Each shot after a close exchange that did 4 damage (LastDamage 4) at a
+// monster of defense 3 that strikes at range for RangedAttack (0: it does
+// not); the hero's defense is 2. A shot declares no victory.
+TEST(LongRanged, OnlyAMonsterStillStandingStrikesBackAndHitPointsStopAtTheBottom)
 {
-    Game game = battle(8, 2, 20, 3, 10, 6);
-    Random random;
-    ScriptedDialogs dialogs;
-    CloseRangedRound(game, random, dialogs);
-    ASSERT_EQ(game.LastDamage, 4);
-    ASSERT_EQ(game.CurHP, 16);
-
-    game.LRDamage = 3;
-    for (int shot = 0; shot < 3; ++shot)
-        LongRangedRound(game, dialogs);
-    EXPECT_EQ(game.CurHP, 16);
-    EXPECT_EQ(game.LastDamage, 4);
-    EXPECT_EQ(game.currentMonster().HP, -4);  // no victory: it can be shot below 0
-    EXPECT_EQ(random.draws(), 2u);
-    EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST(LongRanged, OnlyAMonsterThatStillStandsStrikesBackAtRange)
-{
-    ScriptedDialogs dialogs;
-    Game game = battle(8, 2, 20, 3, 10, 6);
-    Monster& archer = game.currentMonster();
-    archer.RangedOn = Truth::True;
-    archer.RangedAttack = 7;
-    game.LRDamage = 4;
-    LongRangedRound(game, dialogs);  // 6 left: it strikes for 5
-    EXPECT_EQ(game.LastDamage, 5);
-    EXPECT_EQ(game.CurHP, 15);
-    game.LRDamage = 6;
-    LongRangedRound(game, dialogs);  // 0 left: it cannot strike
-    EXPECT_EQ(game.LastDamage, 5);
-    EXPECT_EQ(game.CurHP, 15);
-
-    archer.HP = 5;
-    game.CurHP = 6;
-    game.LRDamage = 0;
-    LongRangedRound(game, dialogs);  // a shot for nothing: the monster still strikes
-    EXPECT_EQ(archer.HP, 5);
-    EXPECT_EQ(game.CurHP, 1);  // the hero lives on at 1
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_THROW(LongRangedRound(game, dialogs), ProgramEnd);
-    EXPECT_EQ(dialogs.messages,
-              std::vector<std::string>{
-                  "You died while trying to fight a Monster TOO powerful for you. Game over."});
-}
-
-TEST(LongRanged, HitPointsStopAtTheBottomOfTheirRangeForBothAttacks)
-{
-    ScriptedDialogs dialogs;
-    Game game = battle(8, 2, 20, 3, -32760, 6);
-    game.LRDamage = 100;
-    EXPECT_NO_THROW(LongRangedRound(game, dialogs));
-    EXPECT_EQ(game.currentMonster().HP, -32768);
-    EXPECT_NO_THROW(LongRangedRound(game, dialogs));
-    EXPECT_EQ(game.currentMonster().HP, -32768);
-
-    // The next close-ranged blow wins the battle without an overflow.
-    Random random;
-    Exchange exchange;
-    EXPECT_NO_THROW(exchange = CloseRangedRound(game, random, dialogs));
-    EXPECT_TRUE(exchange.victory);
-    EXPECT_EQ(game.currentMonster().HP, -32768);
+    struct Row {
+        const char* what;
+        int16_t monsterHP, rangedAttack, lrDamage, curHP;
+        int wantMonsterHP, wantCurHP, wantLastDamage;
+        bool dies;
+    };
+    const Row rows[] = {
+        {"shot below 0, no strike back", 2, 0, 3, 16, -1, 16, 4, false},
+        {"a ranged monster left standing strikes", 10, 7, 4, 20, 6, 15, 5, false},
+        {"a ranged monster brought to 0 cannot", 6, 7, 6, 15, 0, 15, 4, false},
+        {"a shot for nothing: it strikes, the hero lives at 1", 5, 7, 0, 6, 5, 1, 5, false},
+        {"its blow leaves the hero at 0", 5, 7, 0, 5, 5, 0, 5, true},
+        {"hit points stop at -32768", -32760, 0, 100, 20, -32768, 20, 4, false},
+        {"and stay there", -32768, 0, 100, 20, -32768, 20, 4, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        Game game = battle(8, 2, row.curHP, 3, row.monsterHP, 6);
+        game.LastDamage = 4;
+        game.LRDamage = row.lrDamage;
+        game.currentMonster().RangedOn = row.rangedAttack > 0 ? Truth::True : Truth::False;
+        game.currentMonster().RangedAttack = row.rangedAttack;
+        ScriptedDialogs dialogs;
+        if (row.dies)
+            EXPECT_THROW(LongRangedRound(game, dialogs), ProgramEnd);
+        else
+            EXPECT_NO_THROW(LongRangedRound(game, dialogs));
+        EXPECT_EQ(game.currentMonster().HP, row.wantMonsterHP);
+        EXPECT_EQ(game.CurHP, row.wantCurHP);
+        EXPECT_EQ(game.LastDamage, row.wantLastDamage);
+        EXPECT_EQ(dialogs.messages,
+                  row.dies
+                      ? std::vector<std::string>{"You died while trying to fight a Monster TOO "
+                                                 "powerful for you. Game over."}
+                      : std::vector<std::string>{});
+    }
 }

@@ -79,34 +79,43 @@ TEST(Movement, ArrowKeyCodes)
         EXPECT_FALSE(directionForKey(other)) << other;
 }
 
+// Every stop and crossing at its limit from both sides: a step that ends
+// exactly on the limit changes nothing, one that ends a pixel past it is
+// stopped or crosses. Then the walks from the start that meet an edge.
 TEST(Movement, EveryStopAndCrossing)
 {
+    // Each limit and the pixel past it side by side.
+    // clang-format off
     const Row rows[] = {
-        // stops
-        {1, 30, 52, Direction::Left, 1, 30, 52},
-        {2, 35, 100, Direction::Left, 2, 30, 100},
-        {3, 250, 100, Direction::Right, 3, 251, 100},
-        {4, 240, 100, Direction::Right, 4, 251, 100},
-        {2, 100, 50, Direction::Up, 2, 100, 41},
-        {3, 100, 41, Direction::Up, 3, 100, 41},
-        {1, 100, 157, Direction::Down, 1, 100, 167},
-        {4, 100, 167, Direction::Down, 4, 100, 167},
-        // crossings
-        {1, 30, 7, Direction::Up, 2, 30, 273},
-        {4, 60, 7, Direction::Up, 3, 60, 273},
-        {2, 30, 273, Direction::Down, 1, 30, 0},
-        {3, 60, 262, Direction::Down, 4, 60, 0},
-        {3, 14, 90, Direction::Left, 2, 326, 90},
-        {4, 0, 90, Direction::Left, 1, 326, 90},
-        {1, 315, 90, Direction::Right, 4, 0, 90},
-        {2, 326, 90, Direction::Right, 3, 0, 90},
-        // open ground: just a step
-        {1, 100, 100, Direction::Up, 1, 100, 85},
-        {1, 100, 16, Direction::Up, 1, 100, 1},
-        {2, 311, 100, Direction::Right, 2, 326, 100},
-        {3, 15, 100, Direction::Left, 3, 0, 100},
-        {2, 100, 257, Direction::Down, 2, 100, 272},
+        // down: stops on maps 1 and 4 past 167, crossings from 2 and 3 past 272
+        {1, 100, 152, Direction::Down, 1, 100, 167}, {1, 100, 153, Direction::Down, 1, 100, 167},
+        {4, 100, 152, Direction::Down, 4, 100, 167}, {4, 100, 153, Direction::Down, 4, 100, 167},
+        {2, 30, 257, Direction::Down, 2, 30, 272}, {2, 30, 258, Direction::Down, 1, 30, 0},
+        {3, 60, 257, Direction::Down, 3, 60, 272}, {3, 60, 258, Direction::Down, 4, 60, 0},
+        // up: stops on maps 2 and 3 below 41, crossings from 1 and 4 below 1
+        {2, 100, 56, Direction::Up, 2, 100, 41}, {2, 100, 55, Direction::Up, 2, 100, 41},
+        {3, 100, 56, Direction::Up, 3, 100, 41}, {3, 100, 55, Direction::Up, 3, 100, 41},
+        {1, 30, 16, Direction::Up, 1, 30, 1}, {1, 30, 15, Direction::Up, 2, 30, 273},
+        {4, 60, 16, Direction::Up, 4, 60, 1}, {4, 60, 15, Direction::Up, 3, 60, 273},
+        // left: stops on maps 1 and 2 below 30, crossings from 3 and 4 below 0
+        {1, 45, 100, Direction::Left, 1, 30, 100}, {1, 44, 100, Direction::Left, 1, 30, 100},
+        {2, 45, 100, Direction::Left, 2, 30, 100}, {2, 44, 100, Direction::Left, 2, 30, 100},
+        {3, 15, 90, Direction::Left, 3, 0, 90}, {3, 14, 90, Direction::Left, 2, 326, 90},
+        {4, 15, 90, Direction::Left, 4, 0, 90}, {4, 14, 90, Direction::Left, 1, 326, 90},
+        // right: stops on maps 3 and 4 past 251, crossings from 1 and 2 past 326
+        {3, 236, 100, Direction::Right, 3, 251, 100}, {3, 237, 100, Direction::Right, 3, 251, 100},
+        {4, 236, 100, Direction::Right, 4, 251, 100}, {4, 237, 100, Direction::Right, 4, 251, 100},
+        {1, 311, 90, Direction::Right, 1, 326, 90}, {1, 312, 90, Direction::Right, 4, 0, 90},
+        {2, 311, 90, Direction::Right, 2, 326, 90}, {2, 312, 90, Direction::Right, 3, 0, 90},
+        // from the start at (30, 52): a step left is stopped; the eighth step
+        // down gives 172, stopped; the twentieth step right gives 330, into
+        // map 4, where the seventeenth step right gives 255, stopped
+        {1, 30, 52, Direction::Left, 1, 30, 52}, {1, 30, 157, Direction::Down, 1, 30, 167},
+        {1, 315, 52, Direction::Right, 4, 0, 52}, {4, 240, 52, Direction::Right, 4, 251, 52},
+        // entering map 2 at 273 and stepping straight back down; open ground
+        {2, 30, 273, Direction::Down, 1, 30, 0}, {1, 100, 100, Direction::Up, 1, 100, 85},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE("from map " + std::to_string(row.mapNo) + " at " + std::to_string(row.x) + ","
                      + std::to_string(row.y));
@@ -130,25 +139,6 @@ TEST(Movement, ACrossingShowsTheMoveThenLoadsTheNewMapBeforeEnteringIt)
     game.PlayerY = 273;
     EXPECT_EQ(walk(game, Direction::Down),
               (Shown{"YPOS 288", "Maps/M1.jpg on map 2", "YPOS 0", "MNO 1", "front"}));
-}
-
-TEST(Movement, WalksFromTheStartAcrossTheEdges)
-{
-    Game right = at(1, 30, 52);
-    for (int i = 0; i < 19; ++i)
-        walk(right, Direction::Right);
-    EXPECT_EQ(right.PlayerX, 315);
-    walk(right, Direction::Right);  // 330 crosses to map 4 at 0
-    EXPECT_EQ(right.MapNo, 4);
-    EXPECT_EQ(right.PlayerX, 0);
-    for (int i = 0; i < 17; ++i)
-        walk(right, Direction::Right);
-    EXPECT_EQ(right.PlayerX, 251);  // the seventeenth step gives 255, stopped
-
-    Game down = at(1, 30, 52);
-    for (int i = 0; i < 8; ++i)
-        walk(down, Direction::Down);
-    EXPECT_EQ(down.PlayerY, 167);  // 172 stopped at 167
 }
 
 TEST(Movement, EncounterChecksComeOnSteps6_11And16BeforeTheStepIsCounted)
@@ -181,7 +171,7 @@ TEST(Movement, KeepsTheHeroInsideTheMapsOverALongWalk)
                                  Direction::Right, Direction::Right, Direction::Down,
                                  Direction::Left};
     for (int i = 0; i < 20000; ++i) {
-        walk(game, pattern[(i * 7 + i / 13) % 7]);
+        walk(game, pattern[(i / 13) % 7]);  // 13 steps each way in turn
         game.StepCount = 0;
         ASSERT_GE(game.MapNo, 1);
         ASSERT_LE(game.MapNo, 4);
