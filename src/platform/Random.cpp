@@ -20,10 +20,16 @@ void Random::feed(std::initializer_list<float> values)
     fed_.insert(fed_.end(), values.begin(), values.end());
 }
 
-double floorDraw(Random& random, double n)
+double floorDoubleProduct(Random& random, double n)
 {
     const double r = random.next();
     return std::floor(r * n);
 }
 
-int16_t roll(Random& random, int n, int k) { return round16(floorDraw(random, n) + k); }
+double floorSingleProduct(Random& random, float m)
+{
+    const float product = m * random.next();
+    return std::floor(product);
+}
+
+int16_t roll(Random& random, int n, int k) { return round16(floorDoubleProduct(random, n) + k); }

@@ -28,9 +28,14 @@ private:
 // The largest float below 1, the highest value the source can give.
 inline constexpr float LargestBelowOne = 1.0f - 1.0f / 16777216.0f;
 
-// Int(r * n) for one fresh draw r: the largest whole number not above r * n,
-// computed in double precision.
-double floorDraw(Random& random, double n);
+// The game's two ways of taking Int of a fresh draw r times a number: the
+// largest whole number not above the product, computed in double precision
+// (the rolls, gold, experience and the level threshold) or with the product
+// first rounded to single precision (the two Equips). They differ where the
+// product lies just below a whole number: 10 x 0.7f is 6.99999988 in double,
+// exactly 7 in single precision.
+double floorDoubleProduct(Random& random, double n);
+double floorSingleProduct(Random& random, float m);
 
 // A roll floor(r * n) + k, computed in double precision, from one fresh draw.
 int16_t roll(Random& random, int n, int k);

@@ -12,6 +12,8 @@ template <typename Record, int First = 0, int Last = 100>
 class Table {
 public:
     static constexpr int Size = Last - First + 1;
+    // Whether index lies within First to Last.
+    static constexpr bool contains(int index) { return index >= First && index <= Last; }
 
     Table() = default;
     Table(const std::array<Record, Size>& entries) : entries_(entries) {}
@@ -22,7 +24,7 @@ public:
 private:
     static std::size_t checked(int index)
     {
-        if (index < First || index > Last)
+        if (!contains(index))
             throw subscriptError();
         return static_cast<std::size_t>(index - First);
     }

@@ -11,9 +11,6 @@ struct SpritePair {
     const Canvas& mask;
 };
 
-// How the hero is drawn: from the front (the HD pair) or the side (the LR pair).
-enum class Facing { Front, Side };
-
 // Clears the map back to its picture, then paints the hero at (PlayerX,
 // PlayerY): the mask with SRCPAINT, then the sprite with SRCAND, so the map
 // shows through the sprite's white background. Parts outside the map are cut off.

@@ -1,5 +1,7 @@
 #include "Encounter.h"
 
+#include "platform/Table.h"
+
 namespace {
 
 // One statistic of a monster kind: the field it fills and its roll floor(r * n) + k.
@@ -17,8 +19,8 @@ struct Kind {
     const char* picture;
 };
 
-// The five kinds, entry k - 1 for kind k.
-const Kind Kinds[] = {
+// The five kinds, by their numbers 1 to 5.
+const Table<Kind, 1, 5> Kinds{{{
     {"Snake",
      {{&Monster::Defense, 3, 1}, {&Monster::MaxHP, 10, 3}, {&Monster::Strength, 4, 1}},
      "Monsters/Snake.jpg"},
@@ -32,8 +34,7 @@ const Kind Kinds[] = {
     {"Crazy Nimpho",
      {{&Monster::Strength, 20, 4}, {&Monster::Defense, 5, 3}, {&Monster::MaxHP, 30, 10}},
      "Monsters/nopic.jpg"},
-};
-constexpr int KindCount = sizeof(Kinds) / sizeof(Kinds[0]);
+}}};
 
 // Fills a cleared entry for its kind and gives the kind's picture.
 MonsterPicture fill(Monster& monster, const Kind& kind, Random& random)
@@ -62,7 +63,7 @@ bool CheckEncounter(Game& game, Random& random)
 MonsterPicture RollMonster(Game& game, Random& random)
 {
     if (game.EncountersOn == 1)
-        game.MonsterIndex = roll(random, KindCount, 1);
+        game.MonsterIndex = roll(random, Kinds.Size, 1);
     Monster& monster = game.currentMonster();
     monster.Name.clear();
     monster.Defense = 0;
@@ -72,8 +73,8 @@ MonsterPicture RollMonster(Game& game, Random& random)
     monster.Attack = 0;
 
     MonsterPicture picture;
-    if (game.MonsterIndex >= 1 && game.MonsterIndex <= KindCount)
-        picture = fill(monster, Kinds[game.MonsterIndex - 1], random);
+    if (Kinds.contains(game.MonsterIndex))
+        picture = fill(monster, Kinds[game.MonsterIndex], random);
     monster.HP = monster.MaxHP;
     return picture;
 }

@@ -26,8 +26,8 @@ void wound(Monster& monster, int16_t damage) { monster.HP = sub16Floored(monster
 void payVictory(Game& game, Random& random, Dialogs& dialogs)
 {
     dialogs.message("VICTORY!!!");
-    game.Gold = round32(floorDraw(random, 20) + game.Gold + 5);
-    game.Experience = round32(floorDraw(random, 100) + game.Experience + 10);
+    game.Gold = round32(floorDoubleProduct(random, 20) + game.Gold + 5);
+    game.Experience = round32(floorDoubleProduct(random, 100) + game.Experience + 10);
     if (game.Experience >= game.NextLevelExp)
         LevelUp(game, random, dialogs);
 }
@@ -97,6 +97,6 @@ void LevelUp(Game& game, Random& random, Dialogs& dialogs)
     game.Level = add16(game.Level, 1);
     game.CurHP = game.MaxHP;
     dialogs.message("LEVEL UP!!");
-    const double gain = floorDraw(random, game.NextLevelExp);
+    const double gain = floorDoubleProduct(random, game.NextLevelExp);
     game.NextLevelExp = round32(gain + mul32(game.NextLevelExp, 2));
 }

@@ -1,7 +1,6 @@
 #include "Inventory.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "platform/Checked.h"
 #include "platform/Table.h"
@@ -18,14 +17,6 @@ const Table<Item, 1, 3> FoundItems{{{
     {"Leather Armour", Armour, Truth::True},
     {"Useless Stone", "", Truth::False},
 }}};
-
-// Int(m * r) for one fresh draw r. The game's numbers are single precision,
-// so the product is too: it is rounded to single precision before Int.
-double floorOfProduct(float m, Random& random)
-{
-    const float product = m * random.next();
-    return std::floor(product);
-}
 
 }  // namespace
 
@@ -60,12 +51,12 @@ void equipCloseRange(Game& game, Random& random, const std::string& selected)
 {
     game.CRWeaponName = selected;
     const float m = 2.0f * static_cast<float>(game.Strength);
-    game.AttackPower = round16(floorOfProduct(m, random) + 5);
+    game.AttackPower = round16(floorSingleProduct(random, m) + 5);
 }
 
 void equipLongRange(Game& game, Random& random)
 {
     game.LRWeaponOn = Truth::True;
-    const double damage = floorOfProduct(game.Strength, random) + game.Experience / 1000.0;
+    const double damage = floorSingleProduct(random, game.Strength) + game.Experience / 1000.0;
     game.LRDamage = round16(std::min(damage, 32767.0));
 }

@@ -32,16 +32,11 @@ constexpr EdgeRules LeftRules{
 constexpr EdgeRules RightRules{
     {{3, false, 251, 0, 251}, {4, false, 251, 0, 251}, {1, false, 326, 4, 0}, {2, false, 326, 3, 0}}};
 
-const EdgeRules& rulesFor(Direction direction)
-{
-    switch (direction) {
-    case Direction::Down: return DownRules;
-    case Direction::Up: return UpRules;
-    case Direction::Right: return RightRules;
-    case Direction::Left: return LeftRules;
-    }
-    return DownRules;
-}
+// The rules of each direction, in the order of Direction's values.
+const Table<EdgeRules, 0, 3> RulesOf{{DownRules, UpRules, RightRules, LeftRules}};
+
+// The picture files of maps 1 to 4, relative to the program's folder.
+const Table<const char*, 1, 4> MapFiles{{"Maps/M1.jpg", "Maps/M2.jpg", "Maps/M3.jpg", "Maps/M4.jpg"}};
 
 }  // namespace
 
@@ -63,7 +58,7 @@ void takeStep(Game& game, Random& random, Direction direction, StepScreen& scree
     coordinate = backwards ? sub16(coordinate, StepSize) : add16(coordinate, StepSize);
     screen.showCoordinate(direction);
 
-    for (const EdgeRule& rule : rulesFor(direction)) {
+    for (const EdgeRule& rule : RulesOf[static_cast<int>(direction)]) {
         const bool past = rule.below ? coordinate < rule.limit : coordinate > rule.limit;
         if (game.MapNo != rule.fromMap || !past)
             continue;
@@ -86,11 +81,4 @@ void takeStep(Game& game, Random& random, Direction direction, StepScreen& scree
     game.StepCount = add16(game.StepCount, 1);
 }
 
-const char* mapPictureFile(int mapNo)
-{
-    static constexpr std::array<const char*, 4> Files{"Maps/M1.jpg", "Maps/M2.jpg", "Maps/M3.jpg",
-                                                      "Maps/M4.jpg"};
-    if (mapNo < 1 || mapNo > 4)
-        throw subscriptError();
-    return Files[static_cast<std::size_t>(mapNo - 1)];
-}
+const char* mapPictureFile(int mapNo) { return MapFiles[mapNo]; }

@@ -6,15 +6,19 @@
 #include <optional>
 
 #include "platform/Random.h"
-#include "rules/DrawHero.h"
 #include "rules/Encounter.h"
 #include "state/Game.h"
 
+// The four directions of a step, in the order the edge rules are listed.
 enum class Direction { Down, Up, Right, Left };
 
 // The direction of an arrow's virtual key code (40 down, 38 up, 39 right,
 // 37 left), tested in that order; none for any other key.
 std::optional<Direction> directionForKey(int keyCode);
+
+// How the hero is drawn after a step: from the front (the HD pair) after Up
+// and Down, from the side (the LR pair) after Right and Left.
+enum class Facing { Front, Side };
 
 // True for Up and Down, whose steps move PlayerY and show the front view.
 inline bool isVertical(Direction direction)
@@ -52,5 +56,6 @@ public:
 // right); count the step. So the encounter check sees the earlier steps only.
 void takeStep(Game& game, Random& random, Direction direction, StepScreen& screen);
 
-// The picture file of map n, relative to the program's folder.
+// The picture file of map n, relative to the program's folder; any other
+// n is run-time error 9 (subscript out of range).
 const char* mapPictureFile(int mapNo);

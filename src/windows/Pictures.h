@@ -7,6 +7,7 @@
 #include "platform/Canvas.h"
 #include "platform/PictureFolder.h"
 #include "rules/DrawHero.h"
+#include "rules/Movement.h"
 
 struct BuiltInPictures {
     QImage M1;      // the first map, shown from the start
