@@ -1,5 +1,7 @@
 #include "frmInventory.h"
 
+#include "platform/Table.h"
+
 frmInventory::frmInventory(Game& game, Services& services, Navigator& navigator)
     : CharacterWindow(services.dialogs, navigator, "frmInventory", QStringLiteral("Inventory"),
                       {496, 338}),
@@ -49,12 +51,8 @@ void frmInventory::fileFind(const Find& find)
 
 ListBox* frmInventory::listBox(ItemList list) const
 {
-    switch (list) {
-    case ItemList::MISC: return MISC;
-    case ItemList::ARMOUR: return ARMOUR;
-    case ItemList::CR: return CR;
-    }
-    return nullptr;
+    const Table<ListBox*, 0, 2> boxes{{MISC, ARMOUR, CR}};  // in the order of ItemList
+    return boxes[static_cast<int>(list)];
 }
 
 void frmInventory::lblEquipA_Click()
