@@ -14,6 +14,7 @@
 #include <cstring>
 
 #include "Bench.h"
+#include "windows/Style.h"
 
 namespace {
 

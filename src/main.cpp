@@ -7,6 +7,7 @@
 #include "platform/PictureFolder.h"
 #include "platform/Random.h"
 #include "windows/QtDialogs.h"
+#include "windows/Style.h"
 #include "windows/frmGame.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-#include "windows/Widgets.h"
+#include "windows/Style.h"
 
 int main(int argc, char* argv[])
 {

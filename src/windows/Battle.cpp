@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "rules/Encounter.h"
 #include "rules/Fight.h"
+#include "windows/Style.h"
 
 namespace {
 
@@ -22,10 +23,10 @@ QPlainTextEdit* messageBox(QWidget* parent)
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, Qt::black);
     palette.setColor(QPalette::Text, Colour::Red);
-    palette.setColor(QPalette::Dark, QColor(128, 128, 128));
-    palette.setColor(QPalette::Shadow, QColor(64, 64, 64));
-    palette.setColor(QPalette::Light, QColor(255, 255, 255));
-    palette.setColor(QPalette::Midlight, QColor(192, 192, 192));
+    palette.setColor(QPalette::Dark, Colour::Grey);
+    palette.setColor(QPalette::Shadow, Colour::DarkGrey);
+    palette.setColor(QPalette::Light, Colour::White);
+    palette.setColor(QPalette::Midlight, Colour::LightGrey);
     box->setPalette(palette);
     return box;
 }

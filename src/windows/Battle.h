@@ -6,9 +6,11 @@
 
 #include "platform/Services.h"
 #include "state/Game.h"
+#include "windows/GameWindow.h"
+#include "windows/Label.h"
 #include "windows/Navigator.h"
+#include "windows/PictureView.h"
 #include "windows/Pictures.h"
-#include "windows/Widgets.h"
 
 class QPlainTextEdit;
 struct MonsterPicture;

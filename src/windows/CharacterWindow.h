@@ -3,8 +3,9 @@
 
 #include <functional>
 
+#include "windows/GameWindow.h"
+#include "windows/Label.h"
 #include "windows/Navigator.h"
-#include "windows/Widgets.h"
 
 class Dialogs;
 

@@ -1,5 +1,7 @@
 #include "frmAbout.h"
 
+#include "windows/Style.h"
+
 frmAbout::frmAbout(Dialogs& dialogs, Navigator& navigator)
     : CharacterWindow(dialogs, navigator, "frmAbout", QStringLiteral("ABOUT"), {418, 335})
 {

@@ -9,6 +9,8 @@
 #include "platform/Guard.h"
 #include "state/NewGame.h"
 #include "windows/Battle.h"
+#include "windows/GameWindow.h"
+#include "windows/Style.h"
 #include "windows/frmAbout.h"
 #include "windows/frmInventory.h"
 #include "windows/frmStats.h"

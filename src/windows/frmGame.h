@@ -10,9 +10,11 @@
 #include "platform/Services.h"
 #include "rules/Movement.h"
 #include "state/Game.h"
+#include "windows/Label.h"
 #include "windows/Navigator.h"
+#include "windows/PictureView.h"
 #include "windows/Pictures.h"
-#include "windows/Widgets.h"
+#include "windows/TextBox.h"
 
 class QAction;
 class Battle;

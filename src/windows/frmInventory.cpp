@@ -1,6 +1,7 @@
 #include "frmInventory.h"
 
 #include "platform/Table.h"
+#include "windows/Style.h"
 
 frmInventory::frmInventory(Game& game, Services& services, Navigator& navigator)
     : CharacterWindow(services.dialogs, navigator, "frmInventory", QStringLiteral("Inventory"),

@@ -5,6 +5,8 @@
 #include "platform/Services.h"
 #include "rules/Inventory.h"
 #include "windows/CharacterWindow.h"
+#include "windows/ListBox.h"
+#include "windows/TextBox.h"
 
 class frmInventory : public CharacterWindow {
 public:

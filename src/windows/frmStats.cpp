@@ -1,5 +1,7 @@
 #include "frmStats.h"
 
+#include "windows/Style.h"
+
 frmStats::frmStats(const Game& game, Dialogs& dialogs, const Canvas& HD, Navigator& navigator)
     : CharacterWindow(dialogs, navigator, "frmStats", QStringLiteral("Stats"), {462, 412}),
       game_(game),

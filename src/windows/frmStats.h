@@ -4,6 +4,7 @@
 
 #include "state/Game.h"
 #include "windows/CharacterWindow.h"
+#include "windows/PictureView.h"
 
 class frmStats : public CharacterWindow {
 public:

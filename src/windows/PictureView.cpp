@@ -1,0 +1,57 @@
+#include "PictureView.h"
+
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace {
+
+// Screen readers see a picture view as a picture.
+QAccessibleInterface* asPicture(const QString& className, QObject* object)
+{
+    if (className != QLatin1String("PictureView") || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+}
+
+}  // namespace
+
+PictureView::PictureView(QWidget* parent, const char* name, QRect geometry, bool takesKeys)
+    : QWidget(parent),
+      canvas_(geometry.size())
+{
+    static const bool accessible = (QAccessible::installFactory(asPicture), true);
+    (void)accessible;
+    setAccessibleName(QString::fromLatin1(name));
+    setObjectName(QString::fromLatin1(name));
+    setGeometry(geometry);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(takesKeys ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void PictureView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    // On a scaled screen each picture pixel becomes a sharp block, never a blur.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(0, 0, canvas_.image());
+}
+
+void PictureView::keyPressEvent(QKeyEvent* event) { emit keyDown(virtualKeyCode(event->key())); }
+
+void PictureView::mousePressEvent(QMouseEvent*)
+{
+    if (focusPolicy() != Qt::NoFocus)
+        setFocus(Qt::MouseFocusReason);
+}
+
+int virtualKeyCode(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    default: return 0;
+    }
+}

@@ -1,0 +1,32 @@
+#pragma once
+// A picture view: shows its canvas unscaled at its top-left corner. When it
+// has the focus it reports key presses by their virtual key codes.
+
+#include <QWidget>
+
+#include "platform/Canvas.h"
+
+class PictureView : public QWidget {
+    Q_OBJECT
+public:
+    PictureView(QWidget* parent, const char* name, QRect geometry, bool takesKeys = false);
+
+    Canvas& canvas() { return canvas_; }
+    const Canvas& canvas() const { return canvas_; }
+    // Puts the canvas's image on the screen.
+    void refresh() { update(); }
+
+signals:
+    void keyDown(int keyCode);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    Canvas canvas_;
+};
+
+// The virtual key code of a Qt key: 37 to 40 for the arrows, 0 for the rest.
+int virtualKeyCode(int qtKey);

@@ -1,0 +1,45 @@
+#include "Style.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace {
+
+// The faces the game asks for, best first: Liberation Sans has the widths of
+// the face its layouts were made for; the others are close proportional faces.
+const QStringList GameFaces{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                            QStringLiteral("DejaVu Sans")};
+
+}  // namespace
+
+void useGameFont()
+{
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), GameFaces);
+    QFont font = QApplication::font();
+    font.setFamilies(GameFaces);
+    font.setStyleHint(QFont::SansSerif);
+    QApplication::setFont(font);
+}
+
+QFont labelFont(int pixelSize)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    return font;
+}
+
+void makeBlack(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void makeFixed(QWidget* window)
+{
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                           | Qt::WindowCloseButtonHint);
+}

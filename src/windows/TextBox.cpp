@@ -1,0 +1,8 @@
+#include "TextBox.h"
+
+TextBox::TextBox(QWidget* parent, const char* name, QRect geometry) : QLineEdit(parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setAccessibleName(QString::fromLatin1(name));
+    setGeometry(geometry);
+}
