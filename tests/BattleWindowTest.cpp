@@ -24,12 +24,18 @@ protected:
         window->redrawHero(Facing::Front);
         return window->Map->canvas().image() == shown;
     }
-
-    // The report of the latest exchange as the rules left it.
-    std::string lastReport() const { return game.PlayerMsg + "         " + game.MonsterMsg; }
 };
 
 std::string text(const QLabel* label) { return label->text().toStdString(); }
+
+// The reports of exchanges whose two lines were both drawn with 0: the hero's
+// first hit line, nine spaces, the monster's first hit or miss line.
+const std::string BothHit =
+    "You Bust the Monster's ass with the nearby stick you grabbed off of the ground!         "
+    "The Monster slammed it's fist into your face and watches you fly into a nearby tree!";
+const std::string HeroHits =
+    "You Bust the Monster's ass with the nearby stick you grabbed off of the ground!         "
+    "The Monster whipped y0 ass BEITCH with it's shoe laces and you just stand there puzzled.";
 
 }  // namespace
 
@@ -139,25 +145,26 @@ TEST_F(BattleWindow, FightToVictoryThenRunFromTheNextMonster)
     EXPECT_EQ(random.draws(), drawsBefore);
     EXPECT_EQ(text(battle().lblMHP), "3");
 
+    random.feed({0.0f, 0.0f});  // the two lines of the report
     click(battle().lblCRA);
     EXPECT_EQ(text(battle().lblHP), "19");
     EXPECT_EQ(text(battle().lblMHP), "2");
-    EXPECT_EQ(battle().BINFO->toPlainText().toStdString(), lastReport());
+    EXPECT_EQ(battle().BINFO->toPlainText().toStdString(), BothHit);
     click(battle().lblCRA);
     EXPECT_EQ(text(battle().lblMHP), "1");
     EXPECT_EQ(dialogs.messages.size(), 1u);  // still only the appearance box
 
-    click(battle().lblCRA);  // the third blow brings it to 0
+    random.feed({0.0f, 0.0f, 0.0f, 0.0f});  // gold, experience, the two lines
+    click(battle().lblCRA);                 // the third blow brings it to 0
     EXPECT_EQ(dialogs.messages.back(), "VICTORY!!!");
     EXPECT_FALSE(battle().isVisible());
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(heroDrawnFromTheFront());
-    EXPECT_GE(game.Gold, 5);
-    EXPECT_GE(game.Experience, 10);
+    EXPECT_EQ(game.Gold, 5);
+    EXPECT_EQ(game.Experience, 10);
     EXPECT_EQ(text(battle().lblMHP), "0");  // written into the hidden window
     EXPECT_EQ(text(battle().lblHP), "18");
-    const std::string lastFight = lastReport();
-    EXPECT_EQ(battle().BINFO->toPlainText().toStdString(), lastFight);
+    EXPECT_EQ(battle().BINFO->toPlainText().toStdString(), HeroHits);
 
     // The next monster: the labels show the last fight until its box is closed.
     std::vector<std::string> underTheBox;
@@ -195,9 +202,10 @@ TEST_F(BattleWindow, EachCommandHasAKeyThatRunsWhatItsClickRuns)
     for (const Qt::Key key : {Qt::Key_L, Qt::Key_D, Qt::Key_I})  // L while its label is hidden
         QTest::keyClick(&b, key);
     EXPECT_EQ(random.draws(), draws);
+    random.feed({0.0f, 0.0f});  // the two lines of the report
     QTest::keyClick(&b, Qt::Key_C);
     EXPECT_EQ(text(b.lblMHP), "9");
-    EXPECT_EQ(b.BINFO->toPlainText().toStdString(), lastReport());
+    EXPECT_EQ(b.BINFO->toPlainText().toStdString(), HeroHits);
     QTest::keyClick(&b, Qt::Key_R);
     EXPECT_EQ(dialogs.messages.back(), "You Ran Away!!!");
     EXPECT_FALSE(b.isVisible());
