@@ -65,8 +65,10 @@ class Package(Installed):
             self.assertIn(library, depends)
 
         lintian = subprocess.run(["lintian", "-I", package], capture_output=True, text=True).stdout
-        self.assertEqual([line for line in lintian.splitlines() if line[:2] in ("E:", "W:") or "hardening" in line],
-                         [])
+        found = [line for line in lintian.splitlines() if line[:2] in ("E:", "W:") or "hardening" in line]
+        if os.environ["MIREWALK_FORTIFIED"] == "0":  # a Debug or sanitized build, packed as it is
+            found = [line for line in found if "hardening-no-fortify-functions" not in line]
+        self.assertEqual(found, [])
 
         root = os.path.join(folder, "root")
         subprocess.run(["dpkg-deb", "-x", package, root], check=True)
