@@ -2,24 +2,27 @@
 
 import glob
 import os
+import re
 import subprocess
 import unittest
 
-from mirewalk import BUILD_DIR, Game, scratch_folder, wait_for
+from mirewalk import BUILD_DIR, SOURCE_DIR, Game, scratch_folder, wait_for
 
 
 class Installed(unittest.TestCase):
-    def check_tree(self, prefix, installed_prefix):
-        """The files under prefix of a game meant to live at installed_prefix;
-        returns the desktop entry."""
-        for relative in ("lib/mirewalk/Maps/M4.jpg", "lib/mirewalk/Monsters/sock.jpg",
-                         "share/icons/hicolor/64x64/apps/mirewalk.png"):
+    def check_tree(self, prefix):
+        """The files of a game installed under prefix; returns the desktop entry."""
+        for relative in ("libexec/mirewalk/Maps/M4.jpg", "libexec/mirewalk/Monsters/sock.jpg",
+                         "share/doc/mirewalk/copyright", "share/metainfo/org.example.mirewalk.metainfo.xml"):
             self.assertTrue(os.path.isfile(os.path.join(prefix, relative)), relative)
-        self.assertEqual(os.readlink(os.path.join(prefix, "bin", "mirewalk")), "../lib/mirewalk/mirewalk")
-        desktop = os.path.join(prefix, "share", "applications", "mirewalk.desktop")
+        self.assertEqual(os.readlink(os.path.join(prefix, "games", "mirewalk")), "../libexec/mirewalk/mirewalk")
+        for size in (16, 22, 24, 32, 48, 64, 128, 256):
+            icon = os.path.join(prefix, f"share/icons/hicolor/{size}x{size}/apps/mirewalk.png")
+            # The hero's seven colours and the clear background: no blend of a smooth scaling.
+            self.assertEqual(subprocess.run(["identify", "-format", "%wx%h %k", icon], capture_output=True,
+                                            text=True, check=True).stdout, f"{size}x{size} 8")
+        desktop = os.path.join(prefix, "share", "applications", "org.example.mirewalk.desktop")
         subprocess.run(["desktop-file-validate", desktop], check=True)
-        with open(desktop) as entry:
-            self.assertIn(f"Exec={installed_prefix}/lib/mirewalk/mirewalk\n", entry.read())
         return desktop
 
     def play_into_map_2(self, launcher, program):
@@ -35,10 +38,12 @@ class Installed(unittest.TestCase):
 
 class Install(Installed):
     def test_the_installed_game_starts_from_its_desktop_entry(self):
-        prefix = scratch_folder(self)
+        # A space, letters beyond ASCII, and the characters Exec must escape
+        # (but a backslash, which CMake cannot install under).
+        prefix = os.path.join(scratch_folder(self), 'a b/ünï $HOME %u "q" `x`')
         subprocess.run(["cmake", "--install", BUILD_DIR, "--prefix", prefix], check=True, capture_output=True)
-        desktop = self.check_tree(prefix, prefix)
-        self.play_into_map_2(["gio", "launch", desktop], os.path.join(prefix, "lib", "mirewalk", "mirewalk"))
+        desktop = self.check_tree(prefix)
+        self.play_into_map_2(["gio", "launch", desktop], os.path.join(prefix, "libexec", "mirewalk", "mirewalk"))
 
 
 class Package(Installed):
@@ -59,12 +64,33 @@ class Package(Installed):
         for library in ("libqt6core6", "libqt6gui6", "libqt6widgets6", "fonts-liberation2"):
             self.assertIn(library, depends)
 
+        lintian = subprocess.run(["lintian", "-I", package], capture_output=True, text=True).stdout
+        found = [line for line in lintian.splitlines() if line[:2] in ("E:", "W:") or "hardening" in line]
+        if os.environ["MIREWALK_FORTIFIED"] == "0":  # a Debug or sanitized build, packed as it is
+            found = [line for line in found if "hardening-no-fortify-functions" not in line]
+        self.assertEqual(found, [])
+
         root = os.path.join(folder, "root")
         subprocess.run(["dpkg-deb", "-x", package, root], check=True)
         self.assertEqual(sorted(os.listdir(root)), ["usr"])
-        self.check_tree(os.path.join(root, "usr"), "/usr")
-        self.play_into_map_2([os.path.join(root, "usr", "bin", "mirewalk")],
-                             os.path.join(root, "usr", "lib", "mirewalk", "mirewalk"))
+        desktop = self.check_tree(os.path.join(root, "usr"))
+        with open(desktop) as entry:
+            self.assertIn('Exec="/usr/libexec/mirewalk/mirewalk"\n', entry.read())
+        subprocess.run(["appstreamcli", "validate-tree", "--no-net", root], check=True)  # and the entry's name
+        self.check_manual_page(os.path.join(root, "usr/share/man/man6/mirewalk.6.gz"))
+        self.play_into_map_2([os.path.join(root, "usr", "games", "mirewalk")],
+                             os.path.join(root, "usr", "libexec", "mirewalk", "mirewalk"))
+
+    def check_manual_page(self, page):
+        """The page reads without a warning and names every key of the README's table."""
+        shown = subprocess.run(["man", "--warnings", "-l", page], capture_output=True, text=True, check=True,
+                               env=dict(os.environ, MANWIDTH="80", LC_ALL="C.UTF-8"))
+        self.assertEqual(shown.stderr, "")
+        with open(os.path.join(SOURCE_DIR, "README.md")) as readme:
+            keys = [row.split("|")[2].strip() for row in readme if re.match(r"\| (map|battle|inventory)", row)]
+        self.assertEqual(len(keys), 11)
+        for key in keys:
+            self.assertIn(key, shown.stdout)
 
 
 if __name__ == "__main__":

@@ -1,6 +1,6 @@
 // artgen: draws every picture Mirewalk uses (the four maps, the hero sprites
 // and their masks, the roaming enemy, the battle monsters and the desktop
-// icon) and writes them into the repository. The output is deterministic:
+// icons) and writes them into the repository. The output is deterministic:
 // running it again produces byte-identical files.
 //
 // Usage: artgen <repo-root>
@@ -182,15 +182,67 @@ QImage maskOf(const QImage& sprite)
     return mask;
 }
 
-// Puts the hero's front view, 1:1 for crisp pixels, in a transparent 64x64 icon.
-QImage iconOf(const QImage& hero)
+// Colour of one character in the small drawings of the hero below: the
+// colours of heroFront, the background white.
+QRgb heroColour(char c)
 {
-    QImage icon(64, 64, QImage::Format_ARGB32);
+    switch (c) {
+    case 'K': return kBlack;
+    case 'R': return kRed;
+    case 'B': return kBlue;
+    case 'Y': return qRgb(255, 210, 0);    // buckle
+    case 'S': return qRgb(110, 56, 20);    // shoes
+    case 'M': return qRgb(140, 0, 0);      // mouth
+    case 'P': return qRgb(255, 128, 128);  // shine
+    default: return kWhite;
+    }
+}
+
+// The hero drawn pixel by pixel for the icons too small for heroFront: 16
+// pixels high, and 22.
+const std::vector<const char*> kHero16 = {
+    ".....KKKKKK.....", "....KPRRRRRK....", "...KRRKRRKRRK...", "...KRRKRRKRRK...",
+    "...KRRRMMRRRK...", "....KKRRRRKK....", "..KKKKKKKKKKKK..", ".KBKBBBBBBBBKBK.",
+    ".KBKBBBBBBBBKBK.", ".KBKKKKYYKKKKBK.", ".KRKBBBBBBBBKRK.", "..KKKKKKKKKKKK..",
+    "....KRRKKRRK....", "....KRRKKRRK....", "...KSSSKKSSSK...", "...KKKKKKKKKK...",
+};
+
+const std::vector<const char*> kHero22 = {
+    ".....KKKKKK.....", "....KPRRRRRK....", "...KPRRRRRRRK...", "...KRRKRRKRRK...",
+    "...KRRKRRKRRK...", "...KRRRRRRRRK...", "...KRRRMMRRRK...", "....KKRRRRKK....",
+    ".KKKKKKKKKKKKKK.", "KBBKBBBBBBBBKBBK", "KBBKBBBBBBBBKBBK", "KBBKBBBBBBBBKBBK",
+    "KBBKBBBBBBBBKBBK", "KRRKKKKYYKKKKRRK", "KRRKBBBBBBBBKRRK", ".KKKBBBBBBBBKKK.",
+    "...KKKKKKKKKK...", "....KRRKKRRK....", "....KRRKKRRK....", "...KSSSKKSSSK...",
+    "...KSSSKKSSSK...", "...KKKKKKKKKK...",
+};
+
+// Turns a drawing, one character a pixel, into a picture.
+QImage drawing(const std::vector<const char*>& rows, QRgb (*colour)(char))
+{
+    const int width = int(std::strlen(rows[0]));
+    QImage img(width, int(rows.size()), QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        if (int(std::strlen(rows[y])) != width)
+            qFatal("drawing row %d is not %d wide", y, width);
+        for (int x = 0; x < width; ++x)
+            img.setPixel(x, y, colour(rows[y][x]));
+    }
+    return img;
+}
+
+// Puts a figure on a white background in the middle of a transparent
+// size x size icon, each of its pixels a scale x scale block, so the icon is
+// as crisp as the figure.
+QImage iconOf(const QImage& figure, int size, int scale = 1)
+{
+    QImage icon(size, size, QImage::Format_ARGB32);
     icon.fill(Qt::transparent);
-    for (int y = 0; y < hero.height(); ++y)
-        for (int x = 0; x < hero.width(); ++x)
-            if (hero.pixel(x, y) != kWhite)
-                icon.setPixel(x + 11, y + 3, hero.pixel(x, y));
+    const int left = (size - figure.width() * scale) / 2, top = (size - figure.height() * scale) / 2;
+    for (int y = 0; y < figure.height(); ++y)
+        for (int x = 0; x < figure.width(); ++x)
+            if (figure.pixel(x, y) != kWhite)
+                rect(icon, left + x * scale, top + y * scale, left + (x + 1) * scale - 1,
+                     top + (y + 1) * scale - 1, figure.pixel(x, y));
     return icon;
 }
 
@@ -497,15 +549,9 @@ QRgb monsterColour(char c)
 // Turns a 27x27 character drawing into an 81x81 picture (3x3 blocks per pixel).
 QImage monster(const std::vector<const char*>& rows)
 {
-    QImage small(27, 27, QImage::Format_RGB32);
-    if (rows.size() != 27)
-        qFatal("monster drawing has %d rows", int(rows.size()));
-    for (int y = 0; y < 27; ++y) {
-        if (std::strlen(rows[y]) != 27)
-            qFatal("monster drawing row %d is not 27 wide", y);
-        for (int x = 0; x < 27; ++x)
-            small.setPixel(x, y, monsterColour(rows[y][x]));
-    }
+    const QImage small = drawing(rows, monsterColour);
+    if (small.size() != QSize(27, 27))
+        qFatal("monster drawing is not 27 x 27");
     return small.scaled(81, 81, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
@@ -592,7 +638,16 @@ int main(int argc, char** argv)
     ok &= save(maskOf(front), root, "src/windows/pictures/HDmask.png", "PNG");
     ok &= save(side, root, "src/windows/pictures/LR.png", "PNG");
     ok &= save(maskOf(side), root, "src/windows/pictures/LRmask.png", "PNG");
-    ok &= save(iconOf(front), root, "src/windows/pictures/icon.png", "PNG");
+    ok &= save(iconOf(front, 64), root, "src/windows/pictures/icon.png", "PNG");
+    // The desktop icons: the full hero from 64 up, the small drawings below.
+    const QImage hero16 = drawing(kHero16, heroColour), hero22 = drawing(kHero22, heroColour);
+    const std::pair<int, QImage> icons[] = {
+        {16, iconOf(hero16, 16)},     {22, iconOf(hero22, 22)},     {24, iconOf(hero22, 24)},
+        {32, iconOf(hero16, 32, 2)},  {48, iconOf(hero22, 48, 2)},  {64, iconOf(front, 64)},
+        {128, iconOf(front, 128, 2)}, {256, iconOf(front, 256, 4)},
+    };
+    for (const auto& [size, icon] : icons)
+        ok &= save(icon, root, QString("dist/icons/%1x%1/mirewalk.png").arg(size), "PNG");
     ok &= save(enemy(), root, "src/windows/pictures/EnemyL.jpg", "JPG", 95);
 
     ok &= save(monster(kSnake), root, "Monsters/Snake.jpg", "JPG", 95);
