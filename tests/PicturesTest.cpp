@@ -146,7 +146,7 @@ TEST(OtherPictures, HaveTheSizesTheirWindowsExpect)
     }
     EXPECT_EQ(load("src/windows/pictures/EnemyL.jpg").size(), QSize(42, 59));
 
-    const QImage icon = load("src/windows/pictures/icon.png");
+    const QImage icon = load("dist/icons/64x64/mirewalk.png");
     EXPECT_EQ(icon.width(), icon.height());
     ASSERT_TRUE(icon.hasAlphaChannel());
     EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << "icon background should be transparent";

@@ -638,7 +638,6 @@ int main(int argc, char** argv)
     ok &= save(maskOf(front), root, "src/windows/pictures/HDmask.png", "PNG");
     ok &= save(side, root, "src/windows/pictures/LR.png", "PNG");
     ok &= save(maskOf(side), root, "src/windows/pictures/LRmask.png", "PNG");
-    ok &= save(iconOf(front, 64), root, "src/windows/pictures/icon.png", "PNG");
     // The desktop icons: the full hero from 64 up, the small drawings below.
     const QImage hero16 = drawing(kHero16, heroColour), hero22 = drawing(kHero22, heroColour);
     const std::pair<int, QImage> icons[] = {
