@@ -521,3 +521,15 @@ TEST_F(LateClick, AfterRunningAwayNeitherFightsNorShowsTheMapOverAnotherWindow)
     EXPECT_FALSE(battle().isVisible());
     EXPECT_EQ(dialogs.endStatus, -1);
 }
+
+TEST_F(LateClick, ACloseRequestToTheHiddenMapDoesNothingAndTheShownMapEndsTheGame)
+{
+    start();
+    walkIntoBattle(1);
+    window->close();  // as a window manager asks a hidden window to close
+    EXPECT_EQ(dialogs.endStatus, -1);
+    EXPECT_TRUE(battle().isVisible());
+    click(battle().lblRUN);
+    window->close();
+    EXPECT_EQ(dialogs.endStatus, 0);
+}
