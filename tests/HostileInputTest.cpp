@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <regex>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -372,30 +373,62 @@ TEST_F(BuiltInPicture, AMissingOneIsReportedByNameBeforeThePrompt)
     EXPECT_TRUE(dialogs.prompts.empty());
 }
 
-// ---- A start without a display ----
+// ---- A start that fails ----
+
+namespace {
+
+// How the built program ends when started with DISPLAY (not set when empty),
+// the platform and the arguments given, in a working folder of its own where
+// a core file would be left: "status 1: " and what it wrote on standard error;
+// "crashed" or "still running after 10 s" instead of the status; " and left a
+// file" when it did.
+std::string startWith(const QString& display, const QString& platform,
+                      const QStringList& arguments = {})
+{
+    QTemporaryDir folder;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    if (!display.isEmpty())
+        environment.insert("DISPLAY", display);
+    environment.insert("QT_QPA_PLATFORM", platform);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(folder.path());
+    program.start(QStringLiteral(MIREWALK_PROGRAM), arguments);
+    std::string ended = program.waitForFinished(10000) ? "" : "still running after 10 s";
+    program.kill();
+    program.waitForFinished();
+    if (ended.empty())
+        ended = program.exitStatus() == QProcess::NormalExit
+            ? "status " + std::to_string(program.exitCode())
+            : "crashed";
+    ended += ": " + program.readAllStandardError().toStdString();
+    return QDir(folder.path()).isEmpty() ? ended : ended + " and left a file";
+}
+
+}  // namespace
 
 TEST(NoDisplay, TheProgramSaysSoInOneLineAndEndsWithStatus1)
 {
-    for (const QString display : {"", ":4711"}) {  // not set, and a display that is not there
-        QTemporaryDir folder;  // the program's working folder, where a core file would be left
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove("DISPLAY");
-        environment.remove("WAYLAND_DISPLAY");
-        if (!display.isEmpty())
-            environment.insert("DISPLAY", display);
-        environment.insert("QT_QPA_PLATFORM", "xcb");
-        QProcess program;
-        program.setProcessEnvironment(environment);
-        program.setWorkingDirectory(folder.path());
-        program.start(QStringLiteral(MIREWALK_PROGRAM));
-        ASSERT_TRUE(program.waitForFinished());
-        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << "it crashed";
-        EXPECT_EQ(program.exitCode(), 1);
-        EXPECT_EQ(program.readAllStandardError().toStdString(),
-                  display.isEmpty() ? "Mirewalk: no display: DISPLAY is not set\n"
-                                    : "Mirewalk: cannot open the display ':4711'\n");
-        EXPECT_TRUE(QDir(folder.path()).isEmpty());
-    }
+    EXPECT_EQ(startWith("", "xcb"), "status 1: Mirewalk: no display: DISPLAY is not set\n");
+    EXPECT_EQ(startWith(":4711", "xcb"), "status 1: Mirewalk: cannot open the display ':4711'\n");
+}
+
+TEST(StartFailure, AnyOtherIsQtsOwnReasonInOneLineWithStatus1)
+{
+    const std::regex line("status 1: Mirewalk: cannot start: Could not find the Qt platform "
+                          "plugin \"foo\" in \"\" \\(Available platform plugins are: "
+                          "[a-z, ]*offscreen[a-z, ]*\\.\\)\n");
+    const std::string said = startWith(":4711", "foo");
+    EXPECT_TRUE(std::regex_match(said, line)) << said;
+}
+
+TEST(CommandLine, QtsOwnOptionsChangeNothing)
+{
+    // Taken, -platform offscreen would start a game nobody sees, waiting at its prompt.
+    EXPECT_EQ(startWith("", "xcb", {"-platform", "offscreen", "-reverse"}),
+              "status 1: Mirewalk: no display: DISPLAY is not set\n");
 }
 
 // ---- Keys held down ----
