@@ -1,6 +1,7 @@
 // Mirewalk: name a hero, walk four maps, meet monsters and fight them.
 
 #include <QApplication>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -49,6 +50,8 @@ void whileStarting(QtMsgType type, const QMessageLogContext& context, const QStr
 
 int main()
 {
+    // Writing to a closed standard error must not end the game: the write fails, the game goes on.
+    std::signal(SIGPIPE, SIG_IGN);
     // The game takes no command-line options: Qt is given the program's name only.
     char name[] = "mirewalk";
     char* qtArgv[] = {name, nullptr};

@@ -61,6 +61,15 @@ class StartAndWalk(unittest.TestCase):
         self.assertIn(os.path.join(self.game.folder, "Maps", "M2.jpg"), report)
         self.assertNotEqual(self.game.exit_status(), 0)
 
+    def test_a_closed_error_stream_changes_neither_the_report_nor_the_status(self):
+        self.game.close()
+        self.game = Game(missing=["Maps/M2.jpg"])
+        self.game.process.stderr.close()  # nobody reads what the game writes there
+        self.game.start("Arn")
+        self.game.key("Up", "Up", "Up", "Up")
+        self.assertIn("File not found", self.game.ok())
+        self.assertEqual(self.game.exit_status(), 1)
+
     def test_closing_the_map_window_ends_the_game(self):
         self.game.start("")
         self.game.close_window(MAP_TITLE)
