@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/Guard.h"
 #include "platform/PictureFolder.h"
 #include "platform/Random.h"
 #include "windows/QtDialogs.h"
@@ -66,7 +67,11 @@ int main()
     Game game;
     Random random;
     QtDialogs dialogs;
-    const PictureFolder pictures(QCoreApplication::applicationDirPath());
+    QByteArray folder;  // of the program, read before the name prompt
+    guarded(dialogs, [&folder] { folder = programFolder(); });
+    if (dialogs.ended())
+        return dialogs.status();
+    const PictureFolder pictures(folder);
     Services services{random, dialogs, pictures};
 
     frmGame window(game, services);

@@ -373,6 +373,21 @@ TEST_F(BuiltInPicture, AMissingOneIsReportedByNameBeforeThePrompt)
     EXPECT_TRUE(dialogs.prompts.empty());
 }
 
+TEST(ProgramFolder, ALinkThatCannotBeReadIsReportedByName)
+{
+    QTemporaryDir folder;
+    const std::string link = folder.path().toStdString() + "/gone";
+    try {
+        programFolder(link.c_str());
+        ADD_FAILURE() << "a folder was found";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.report(),
+                  "Run-time error '75':\n\nPath/File access error: the program's folder cannot be "
+                  "found from the link: "
+                      + link + " (No such file or directory)");
+    }
+}
+
 // ---- A start that fails ----
 
 namespace {

@@ -51,6 +51,15 @@ class StartAndWalk(unittest.TestCase):
             number = int(want.split()[2])
             self.assertLess(self.map_matches(number), 42 * 58)
 
+    def test_the_game_plays_from_a_folder_and_a_file_whose_names_are_not_utf8(self):
+        self.game.close()
+        self.game = Game(program=os.fsdecode(b"caf\xe9/mirewalk\xff"))
+        self.game.start("Arn")
+        self.game.walk("Up", 4)
+        wait_for(lambda: self.game.boxes() == "30 273 2",
+                 lambda: f"the boxes to show 30 273 2, they show {self.game.boxes()}")
+        self.assertLess(self.map_matches(2), 42 * 58)
+
     def test_a_missing_map_picture_ends_the_game_with_a_report(self):
         self.game.close()
         self.game = Game(missing=["Maps/M2.jpg"])
