@@ -480,6 +480,7 @@ TEST_F(Soak, RealMessageBoxesAnsweredThroughTheDialogKeepMemoryFlat)
     std::cout << boxes << " real message boxes on " << QGuiApplication::platformName().toStdString()
               << ": resident size grown by " << grown / 1024 << " kB after box " << boxes / 10
               << "\n";
-    if (boxes >= 20000)  // the long run's target: CTest's 200 boxes are too few to show it
+    if (boxes >= 20000) {  // the long run's target: CTest's 200 boxes are too few to show it
         EXPECT_LT(grown, 1 << 20);
+    }
 }

@@ -57,15 +57,14 @@ QImage PictureFolder::load(const QString& relative) const
     return picture;
 }
 
-QByteArray programFolder(const char* link)
+QByteArray programFolder()
 {
+    const char* link = "/proc/self/exe";
     std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink(link, error);
-    if (error)
-        throw programFolderError(link, error.message());
-    if (!program.is_absolute())
-        throw programFolderError(link, "not an absolute path: " + program.native());
-    return QByteArray::fromStdString(program.parent_path().native());
+    const std::filesystem::path folder = std::filesystem::read_symlink(link, error).parent_path();
+    if (error || folder.empty())  // no path is ever built from an empty folder
+        throw programFolderError(link, error ? error.message() : "it names no folder");
+    return QByteArray::fromStdString(folder.native());
 }
 
 const PictureFolder& builtInPictures()

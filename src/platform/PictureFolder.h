@@ -36,10 +36,10 @@ private:
 };
 
 // The folder that holds the running program, as the file system names it,
-// read from link, the system's link to the program's file. Where the link
-// cannot be read it is run-time error 75 naming the link, with the system's
-// reason: the game then has no folder to read pictures from.
-QByteArray programFolder(const char* link = "/proc/self/exe");
+// read from the system's link to the program's file, /proc/self/exe. Where
+// the link cannot be read it is run-time error 75 naming the link, with the
+// system's reason: the game then has no folder to read pictures from.
+QByteArray programFolder();
 
 // The pictures built into the program (the first map, the hero's sprites and
 // the picture of one monster kind), read like the files beside it.
