@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <regex>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -28,6 +29,30 @@ void repeatKey(QWidget* target, Qt::Key key)
 {
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
     QApplication::sendEvent(target, &press);
+}
+
+// How the built program ends when started with DISPLAY, the platform and the
+// arguments given, in a folder of its own where a core file would be left:
+// its status and what it wrote on standard error, and whether it left a file.
+std::string startWith(const QString& display, const QString& platform,
+                      const QStringList& arguments = {})
+{
+    QTemporaryDir folder;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", display);
+    environment.insert("QT_QPA_PLATFORM", platform);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(folder.path());
+    program.start(QStringLiteral(MIREWALK_PROGRAM), arguments);
+    if (!program.waitForFinished(10000))
+        program.kill();  // still waiting, at the name prompt
+    program.waitForFinished();
+    return (program.exitStatus() == QProcess::NormalExit
+                ? "status " + std::to_string(program.exitCode())
+                : std::string("crashed or killed"))
+        + ": " + program.readAllStandardError().toStdString()
+        + (QDir(folder.path()).isEmpty() ? "" : " and left a file");
 }
 
 }  // namespace
@@ -372,30 +397,29 @@ TEST_F(BuiltInPicture, AMissingOneIsReportedByNameBeforeThePrompt)
     EXPECT_TRUE(dialogs.prompts.empty());
 }
 
-// ---- A start without a display ----
+// ---- A start that fails ----
 
 TEST(NoDisplay, TheProgramSaysSoInOneLineAndEndsWithStatus1)
 {
-    for (const QString display : {"", ":4711"}) {  // not set, and a display that is not there
-        QTemporaryDir folder;  // the program's working folder, where a core file would be left
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove("DISPLAY");
-        environment.remove("WAYLAND_DISPLAY");
-        if (!display.isEmpty())
-            environment.insert("DISPLAY", display);
-        environment.insert("QT_QPA_PLATFORM", "xcb");
-        QProcess program;
-        program.setProcessEnvironment(environment);
-        program.setWorkingDirectory(folder.path());
-        program.start(QStringLiteral(MIREWALK_PROGRAM));
-        ASSERT_TRUE(program.waitForFinished());
-        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << "it crashed";
-        EXPECT_EQ(program.exitCode(), 1);
-        EXPECT_EQ(program.readAllStandardError().toStdString(),
-                  display.isEmpty() ? "Mirewalk: no display: DISPLAY is not set\n"
-                                    : "Mirewalk: cannot open the display ':4711'\n");
-        EXPECT_TRUE(QDir(folder.path()).isEmpty());
-    }
+    EXPECT_EQ(startWith("", "xcb"), "status 1: Mirewalk: no display: DISPLAY is not set\n");
+    EXPECT_EQ(startWith(":4711", "xcb"), "status 1: Mirewalk: cannot open the display ':4711'\n");
+}
+
+TEST(StartFailure, AnyOtherIsQtsOwnReasonInOneLineWithStatus1)
+{
+    const std::string said = startWith(":4711", "foo");  // the list of platforms varies
+    EXPECT_TRUE(std::regex_match(said,
+                                 std::regex("status 1: Mirewalk: cannot start: Could not find the "
+                                            "Qt platform plugin \"foo\" in \"\" \\(Available "
+                                            "platform plugins are: .*offscreen.*\\)\n")))
+        << said;
+}
+
+TEST(CommandLine, QtsOwnOptionsChangeNothing)
+{
+    // Taken, -platform offscreen would start a game nobody sees, waiting at its prompt.
+    EXPECT_EQ(startWith("", "xcb", {"-platform", "offscreen", "-reverse"}),
+              "status 1: Mirewalk: no display: DISPLAY is not set\n");
 }
 
 // ---- Keys held down ----
@@ -520,4 +544,13 @@ TEST_F(LateClick, AfterRunningAwayNeitherFightsNorShowsTheMapOverAnotherWindow)
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(battle().isVisible());
     EXPECT_EQ(dialogs.endStatus, -1);
+}
+
+TEST_F(LateClick, ACloseRequestToTheHiddenMapDoesNothing)
+{
+    start();
+    walkIntoBattle(1);
+    window->close();  // as a window manager asks a hidden window to close
+    EXPECT_EQ(dialogs.endStatus, -1);
+    EXPECT_TRUE(battle().isVisible());
 }

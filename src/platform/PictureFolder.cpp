@@ -1,39 +1,49 @@
 #include "PictureFolder.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "RuntimeError.h"
 
-PictureFolder::PictureFolder(QString folder) : folder_(std::move(folder)) {}
+PictureFolder::PictureFolder(QByteArray folder) : folder_(std::move(folder)) {}
 
-QString PictureFolder::path(const QString& relative) const
+PictureFolder::PictureFolder(const QString& folder) : folder_(QFile::encodeName(folder)) {}
+
+QByteArray PictureFolder::path(const QString& relative) const
 {
-    return folder_ + QLatin1Char('/') + relative;
+    return folder_ + '/' + QFile::encodeName(relative);
 }
 
 QImage PictureFolder::load(const QString& relative) const
 {
-    const QString fullPath = path(relative);
-    const std::string name = fullPath.toStdString();
-    const QFileInfo file(fullPath);
-    if (!file.exists()) {
+    const QByteArray fullPath = path(relative);
+    const std::string name = QFile::decodeName(fullPath).toStdString();
+    QFile device;
+    if (fullPath.startsWith(":/")) {
+        device.setFileName(QString::fromUtf8(fullPath));
+        if (!device.open(QIODevice::ReadOnly))
+            throw fileNotFoundError(name);
+    } else {
         // Not there, or a folder on its way may not be looked into: the system says which.
         struct stat status {};
-        const int reason = ::stat(QFile::encodeName(fullPath).constData(), &status) == 0 ? 0 : errno;
-        if (reason == 0 || reason == ENOENT || reason == ENOTDIR)
-            throw fileNotFoundError(name);
-        throw fileAccessError(name, std::strerror(reason));
+        if (::stat(fullPath.constData(), &status) != 0) {
+            if (errno == ENOENT || errno == ENOTDIR)
+                throw fileNotFoundError(name);
+            throw fileAccessError(name, std::strerror(errno));
+        }
+        if (!S_ISREG(status.st_mode))  // opening a pipe or a device could wait for ever
+            throw invalidPictureError(name);
+        const int file = ::open(fullPath.constData(), O_RDONLY | O_CLOEXEC);
+        if (file < 0)
+            throw fileAccessError(name, std::strerror(errno));
+        device.open(file, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     }
-    if (!file.isFile())  // opening a pipe or a device could wait for ever
-        throw invalidPictureError(name);
-    QFile device(fullPath);
-    if (!device.open(QIODevice::ReadOnly))
-        throw fileAccessError(name, device.errorString().toStdString());
     QImageReader reader(&device);
     reader.setDecideFormatFromContent(true);
     // Every format the game reads states its size in its header: a picture
@@ -47,8 +57,18 @@ QImage PictureFolder::load(const QString& relative) const
     return picture;
 }
 
+QByteArray programFolder()
+{
+    const char* link = "/proc/self/exe";
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::read_symlink(link, error).parent_path();
+    if (error || folder.empty())  // no path is ever built from an empty folder
+        throw programFolderError(link, error ? error.message() : "it names no folder");
+    return QByteArray::fromStdString(folder.native());
+}
+
 const PictureFolder& builtInPictures()
 {
-    static const PictureFolder folder(QStringLiteral(":/pictures"));
+    static const PictureFolder folder(QByteArray(":/pictures"));
     return folder;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Loading the game's picture files from the folder that holds the program.
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -12,23 +13,33 @@ inline constexpr int MaxPictureSide = 1024;
 
 class PictureFolder {
 public:
-    // Pictures are looked up under folder; by default the program's own folder.
-    explicit PictureFolder(QString folder);
+    // Pictures are looked up under folder, named by the file system's own
+    // bytes, which need not be UTF-8; a folder starting with ":/" is built
+    // into the program.
+    explicit PictureFolder(QByteArray folder);
+    explicit PictureFolder(const QString& folder);
 
     // The full path of a picture given relative to the folder, e.g. "Maps/M2.jpg".
-    QString path(const QString& relative) const;
+    QByteArray path(const QString& relative) const;
 
     // Loads the picture. Each failure is a run-time error naming the full
-    // path: a file that is not there is 53 (file not found); one that is there
-    // but may not be looked at or read is 75, with the system's reason; 481
-    // (invalid picture) is a file that is not a regular one (a folder, pipe,
-    // device or socket, never opened), that is no readable picture, or whose
-    // header gives no size or one beyond MaxPictureSide.
+    // path (bytes that are not UTF-8 shown as replacement characters): a file
+    // that is not there is 53 (file not found); one that is there but may not
+    // be looked at or read is 75, with the system's reason; 481 (invalid
+    // picture) is a file that is not a regular one (a folder, pipe, device or
+    // socket, never opened), that is no readable picture, or whose header
+    // gives no size or one beyond MaxPictureSide.
     QImage load(const QString& relative) const;
 
 private:
-    QString folder_;
+    QByteArray folder_;
 };
+
+// The folder that holds the running program, as the file system names it,
+// read from the system's link to the program's file, /proc/self/exe. Where
+// the link cannot be read it is run-time error 75 naming the link, with the
+// system's reason: the game then has no folder to read pictures from.
+QByteArray programFolder();
 
 // The pictures built into the program (the first map, the hero's sprites and
 // the picture of one monster kind), read like the files beside it.

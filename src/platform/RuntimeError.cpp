@@ -27,4 +27,9 @@ RuntimeError fileAccessError(const std::string& path, const std::string& reason)
 {
     return {75, "Path/File access error", path, reason};
 }
+RuntimeError programFolderError(const std::string& link, const std::string& reason)
+{
+    return {75, "Path/File access error: the program's folder cannot be found from the link", link,
+            reason};
+}
 RuntimeError invalidPictureError(const std::string& path) { return {481, "Invalid picture", path}; }

@@ -33,6 +33,9 @@ RuntimeError fileNotFoundError(const std::string& path);  // 53: the file is not
 // 75: the file is there but the system refuses to let it be looked at or read
 // (no permission on it or on a folder on its way), for the given reason.
 RuntimeError fileAccessError(const std::string& path, const std::string& reason);
+// 75 as well: the system cannot say which folder holds the program, by link
+// (the system's link to the program's file), for the given reason.
+RuntimeError programFolderError(const std::string& link, const std::string& reason);
 RuntimeError invalidPictureError(const std::string& path);  // 481: not a picture the game reads
 
 // The orderly end of the program (Exit Game, the hero's death): nothing further runs.

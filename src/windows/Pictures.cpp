@@ -1,7 +1,6 @@
 #include "Pictures.h"
 
 #include <QHash>
-#include <QString>
 
 namespace {
 
@@ -9,8 +8,8 @@ namespace {
 // game in the process shares the decoded picture.
 QImage decodedOnce(const PictureFolder& folder, const char* name)
 {
-    static QHash<QString, QImage> decoded;
-    const QString path = folder.path(QLatin1String(name));
+    static QHash<QByteArray, QImage> decoded;
+    const QByteArray path = folder.path(QLatin1String(name));
     if (!decoded.contains(path))
         decoded.insert(path, folder.load(QLatin1String(name)));
     return decoded.value(path);

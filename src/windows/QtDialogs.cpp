@@ -6,6 +6,19 @@
 #include <QMessageBox>
 #include <QWidget>
 
+namespace {
+
+std::unique_ptr<QMessageBox> newBox()
+{
+    return std::make_unique<QMessageBox>(QMessageBox::NoIcon, ProgramTitle, QString(),
+                                         QMessageBox::Ok);
+}
+
+}  // namespace
+
+QtDialogs::QtDialogs() = default;
+QtDialogs::~QtDialogs() = default;
+
 std::string QtDialogs::prompt(const std::string& question)
 {
     QInputDialog dialog;
@@ -19,7 +32,18 @@ std::string QtDialogs::prompt(const std::string& question)
 
 void QtDialogs::message(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, ProgramTitle, QString::fromStdString(text), QMessageBox::Ok);
+    // One box shows many messages: Qt keeps about 2 kB for every box made
+    // (its button's icon), and about 90 bytes in a box for every closing (a
+    // connection made at each activation, freed with the box), so a box is
+    // made anew after 1,000 messages. A message asked for while the box is
+    // open (from a handler its event loop ran) gets a box of its own.
+    std::unique_ptr<QMessageBox> own;
+    if (box_ && box_->isVisible())
+        own = newBox();
+    else if (!box_ || ++messages_ % 1000 == 0)
+        box_ = newBox();
+    QMessageBox& box = own ? *own : *box_;
+    box.setText(QString::fromStdString(text));
     box.exec();
     // The keyboard goes back to the game's window shown, as a window manager
     // gives it back; without one it would go nowhere.

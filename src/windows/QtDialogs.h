@@ -2,10 +2,16 @@
 // The real dialogs: Qt message boxes and input dialogs titled with the
 // program's title, and the end of the program through the event loop.
 
+#include <memory>
+
 #include "platform/Dialogs.h"
+
+class QMessageBox;
 
 class QtDialogs : public Dialogs {
 public:
+    QtDialogs();
+    ~QtDialogs() override;
     std::string prompt(const std::string& question) override;
     void message(const std::string& text) override;
     void quit(int status) override;
@@ -13,6 +19,8 @@ public:
     int status() const { return status_; }
 
 private:
+    std::unique_ptr<QMessageBox> box_;  // the message box, shown again for many messages
+    int messages_ = 0;                  // the messages it showed
     bool ended_ = false;
     int status_ = 0;
 };

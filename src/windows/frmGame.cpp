@@ -153,9 +153,10 @@ void frmGame::showActive(QWidget& window)
 
 void frmGame::closeEvent(QCloseEvent* event)
 {
-    // Closing the map window through its frame ends the game.
+    // Closing the map window through its frame ends the game; a close request
+    // that reaches it while it is hidden behind another window does nothing.
     event->ignore();
-    guarded(services_.dialogs, [] { endProgram(0); });
+    guardedWhileShown(*this, services_.dialogs, [] { endProgram(0); });
 }
 
 // ---- The windows it opens, each created hidden the first time it is needed ----

@@ -96,21 +96,25 @@ def send_delete_window(window):
 class Game:
     """One run of the game from a folder of its own, so pictures can be taken away."""
 
-    def __init__(self, missing=(), env=None, launcher=None):
-        """Copies the built game to a folder of its own, less the missing
-        pictures, and starts it; or runs launcher, a command that starts the
-        game some other way (then the game is found by its name)."""
+    def __init__(self, missing=(), env=None, launcher=None, program="mirewalk"):
+        """Copies the built game to a folder of its own (as program, a path in
+        it, the pictures beside), less the missing pictures, and starts it; or
+        runs launcher, a command that starts the game some other way (then the
+        game is found by its name)."""
         self.folder = None
         if not launcher:
             self.folder = tempfile.mkdtemp(prefix="mirewalk-e2e-")
-            shutil.copy(os.path.join(BUILD_DIR, "mirewalk"), self.folder)
+            program = os.path.join(self.folder, program)
+            os.makedirs(os.path.dirname(program), exist_ok=True)
+            shutil.copy(os.path.join(BUILD_DIR, "mirewalk"), program)
             for pictures in ("Maps", "Monsters"):
-                shutil.copytree(os.path.join(BUILD_DIR, pictures), os.path.join(self.folder, pictures))
+                shutil.copytree(os.path.join(BUILD_DIR, pictures),
+                                os.path.join(os.path.dirname(program), pictures))
             for relative in missing:
                 os.remove(os.path.join(self.folder, relative))
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
         environment.update(env or {})
-        command = launcher or [os.path.join(self.folder, "mirewalk")]
+        command = launcher or [program]
         self.process = subprocess.Popen(command, env=environment,
                                         stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
         self.pid = None if launcher else self.process.pid

@@ -51,6 +51,15 @@ class StartAndWalk(unittest.TestCase):
             number = int(want.split()[2])
             self.assertLess(self.map_matches(number), 42 * 58)
 
+    def test_the_game_plays_from_a_folder_and_a_file_whose_names_are_not_utf8(self):
+        self.game.close()
+        self.game = Game(program=os.fsdecode(b"caf\xe9/mirewalk\xff"))
+        self.game.start("Arn")
+        self.game.walk("Up", 4)
+        wait_for(lambda: self.game.boxes() == "30 273 2",
+                 lambda: f"the boxes to show 30 273 2, they show {self.game.boxes()}")
+        self.assertLess(self.map_matches(2), 42 * 58)
+
     def test_a_missing_map_picture_ends_the_game_with_a_report(self):
         self.game.close()
         self.game = Game(missing=["Maps/M2.jpg"])
@@ -60,6 +69,15 @@ class StartAndWalk(unittest.TestCase):
         self.assertIn("File not found", report)
         self.assertIn(os.path.join(self.game.folder, "Maps", "M2.jpg"), report)
         self.assertNotEqual(self.game.exit_status(), 0)
+
+    def test_a_closed_error_stream_changes_neither_the_report_nor_the_status(self):
+        self.game.close()
+        self.game = Game(missing=["Maps/M2.jpg"])
+        self.game.process.stderr.close()  # nobody reads what the game writes there
+        self.game.start("Arn")
+        self.game.key("Up", "Up", "Up", "Up")
+        self.assertIn("File not found", self.game.ok())
+        self.assertEqual(self.game.exit_status(), 1)
 
     def test_closing_the_map_window_ends_the_game(self):
         self.game.start("")
