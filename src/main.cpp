@@ -73,7 +73,8 @@ int main()
     if (dialogs.ended())
         return dialogs.status();
     const PictureFolder pictures(folder);
-    Services services{random, dialogs, pictures};
+    const PictureFolder builtIn(QString::fromLatin1(BuiltInFolder), PictureFolder::Reading::Once);
+    Services services{random, dialogs, pictures, builtIn};
 
     frmGame window(game, services);
     if (dialogs.ended())

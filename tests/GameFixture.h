@@ -59,7 +59,8 @@ protected:
     Random random;
     ScriptedDialogs dialogs;
     PictureFolder pictures{QStringLiteral(MIREWALK_SOURCE_DIR)};
-    Services services{random, dialogs, pictures};
+    PictureFolder builtIn{QString::fromLatin1(BuiltInFolder), PictureFolder::Reading::Once};
+    Services services{random, dialogs, pictures, builtIn};
     std::unique_ptr<frmGame> window;
 
     // Starts the game: Form_Load, then the main window shown and active.

@@ -169,7 +169,8 @@ protected:
         else if (GetParam().kind != Broken::Missing)
             writeFile(brokenContent(good));
         brokenPictures = std::make_unique<PictureFolder>(folder.path());
-        brokenServices = std::make_unique<Services>(Services{random, dialogs, *brokenPictures});
+        brokenServices = std::make_unique<Services>(
+            Services{random, dialogs, *brokenPictures, builtIn});
         window = std::make_unique<frmGame>(game, *brokenServices);
         window->show();
         QApplication::setActiveWindow(window.get());

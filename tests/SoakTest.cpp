@@ -465,7 +465,7 @@ TEST_F(Soak, RealMessageBoxesAnsweredThroughTheDialogKeepMemoryFlat)
     });
     player.start(1);
     QtDialogs real;
-    Services withRealDialogs{random, real, pictures};
+    Services withRealDialogs{random, real, pictures, builtIn};
     window = std::make_unique<frmGame>(game, withRealDialogs);
     window->show();
     Memory early;

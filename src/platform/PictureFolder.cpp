@@ -11,9 +11,16 @@
 
 #include "RuntimeError.h"
 
-PictureFolder::PictureFolder(QByteArray folder) : folder_(std::move(folder)) {}
+PictureFolder::PictureFolder(QByteArray folder, Reading reading)
+    : folder_(std::move(folder)),
+      reading_(reading)
+{
+}
 
-PictureFolder::PictureFolder(const QString& folder) : folder_(QFile::encodeName(folder)) {}
+PictureFolder::PictureFolder(const QString& folder, Reading reading)
+    : PictureFolder(QFile::encodeName(folder), reading)
+{
+}
 
 QByteArray PictureFolder::path(const QString& relative) const
 {
@@ -23,6 +30,15 @@ QByteArray PictureFolder::path(const QString& relative) const
 QImage PictureFolder::load(const QString& relative) const
 {
     const QByteArray fullPath = path(relative);
+    if (reading_ == Reading::EveryLoad)
+        return read(fullPath);
+    if (!kept_.contains(fullPath))
+        kept_.insert(fullPath, read(fullPath));
+    return kept_.value(fullPath);
+}
+
+QImage PictureFolder::read(const QByteArray& fullPath) const
+{
     const std::string name = QFile::decodeName(fullPath).toStdString();
     QFile device;
     if (fullPath.startsWith(":/")) {
@@ -65,10 +81,4 @@ QByteArray programFolder()
     if (error || folder.empty())  // no path is ever built from an empty folder
         throw programFolderError(link, error ? error.message() : "it names no folder");
     return QByteArray::fromStdString(folder.native());
-}
-
-const PictureFolder& builtInPictures()
-{
-    static const PictureFolder folder(QByteArray(":/pictures"));
-    return folder;
 }

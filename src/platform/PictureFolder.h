@@ -2,6 +2,7 @@
 // Loading the game's picture files from the folder that holds the program.
 
 #include <QByteArray>
+#include <QHash>
 #include <QImage>
 #include <QString>
 
@@ -13,11 +14,17 @@ inline constexpr int MaxPictureSide = 1024;
 
 class PictureFolder {
 public:
+    // How a folder's pictures are read: afresh at every load (the files
+    // beside the program, which may change or go while the game runs), or
+    // decoded at the first load and kept by the folder (the pictures built
+    // into the program, which cannot change).
+    enum class Reading { EveryLoad, Once };
+
     // Pictures are looked up under folder, named by the file system's own
     // bytes, which need not be UTF-8; a folder starting with ":/" is built
     // into the program.
-    explicit PictureFolder(QByteArray folder);
-    explicit PictureFolder(const QString& folder);
+    explicit PictureFolder(QByteArray folder, Reading reading = Reading::EveryLoad);
+    explicit PictureFolder(const QString& folder, Reading reading = Reading::EveryLoad);
 
     // The full path of a picture given relative to the folder, e.g. "Maps/M2.jpg".
     QByteArray path(const QString& relative) const;
@@ -32,7 +39,11 @@ public:
     QImage load(const QString& relative) const;
 
 private:
+    QImage read(const QByteArray& fullPath) const;
+
     QByteArray folder_;
+    Reading reading_;
+    mutable QHash<QByteArray, QImage> kept_;  // by full path, when read once
 };
 
 // The folder that holds the running program, as the file system names it,
@@ -41,6 +52,6 @@ private:
 // system's reason: the game then has no folder to read pictures from.
 QByteArray programFolder();
 
-// The pictures built into the program (the first map, the hero's sprites and
-// the picture of one monster kind), read like the files beside it.
-const PictureFolder& builtInPictures();
+// Where the pictures built into the program are: the first map, the hero's
+// sprites and the picture of one monster kind.
+inline constexpr const char* BuiltInFolder = ":/pictures";

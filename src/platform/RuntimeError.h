@@ -13,9 +13,6 @@ public:
                  const std::string& reason = {});
 
     int number() const { return number_; }
-    const std::string& text() const { return text_; }
-    const std::string& path() const { return path_; }
-    const std::string& reason() const { return reason_; }
     // The report shown to the player, e.g. "Run-time error '53':\n\nFile not found: /x/Maps/M2.jpg",
     // or "Run-time error '75':\n\nPath/File access error: /x/Maps/M2.jpg (Permission denied)".
     std::string report() const;

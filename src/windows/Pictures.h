@@ -24,6 +24,7 @@ struct BuiltInPictures {
     }
 };
 
-// Reads the built-in pictures from folder, each decoded only the first time
-// in the process. A missing or broken one is a run-time error naming it.
+// Reads the built-in pictures from folder, which keeps them decoded when it
+// reads once, as the program's built-in folder does. A missing or broken one
+// is a run-time error naming it.
 BuiltInPictures loadBuiltInPictures(const PictureFolder& folder);
