@@ -10,6 +10,7 @@
 #include "platform/Random.h"
 #include "windows/QtDialogs.h"
 #include "windows/Style.h"
+#include "windows/WholeScale.h"
 #include "windows/frmGame.h"
 
 namespace {
@@ -58,6 +59,7 @@ int main()
     char name[] = "mirewalk";
     char* qtArgv[] = {name, nullptr};
     int qtArgc = 1;
+    useWholeScale();
     const QtMessageHandler qtHandler = qInstallMessageHandler(whileStarting);
     QApplication app(qtArgc, qtArgv);
     qInstallMessageHandler(qtHandler);
