@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "ScriptedDialogs.h"
-#include "platform/PictureFolder.h"
+#include "pictures/PictureFolder.h"
 #include "platform/Random.h"
 #include "windows/frmGame.h"
 #include "windows/frmInventory.h"

@@ -14,7 +14,7 @@
 #include <cstring>
 
 #include "Bench.h"
-#include "windows/Style.h"
+#include "widgets/Style.h"
 
 namespace {
 

@@ -24,7 +24,7 @@
 #include "rules/Fight.h"
 #include "rules/Inventory.h"
 #include "rules/Movement.h"
-#include "state/NewGame.h"
+#include "rules/NewGame.h"
 
 namespace {
 

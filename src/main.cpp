@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/Guard.h"
-#include "platform/PictureFolder.h"
+#include "pictures/PictureFolder.h"
 #include "platform/Random.h"
+#include "widgets/Style.h"
+#include "windows/Guard.h"
 #include "windows/QtDialogs.h"
-#include "windows/Style.h"
 #include "windows/WholeScale.h"
 #include "windows/frmGame.h"
 

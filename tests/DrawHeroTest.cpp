@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Pixels.h"
-#include "rules/DrawHero.h"
+#include "pictures/DrawHero.h"
 
 namespace {
 

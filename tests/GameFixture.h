@@ -11,7 +11,7 @@
 
 #include "Draws.h"
 #include "ScriptedDialogs.h"
-#include "platform/PictureFolder.h"
+#include "pictures/PictureFolder.h"
 #include "platform/Random.h"
 #include "windows/Battle.h"
 #include "windows/frmAbout.h"

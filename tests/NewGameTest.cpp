@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "state/NewGame.h"
+#include "rules/NewGame.h"
 
 TEST(NewGame, StartValuesAndTheThreeRollsInOrder)
 {

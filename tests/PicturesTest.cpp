@@ -92,8 +92,8 @@ TEST(HeroSprites, MasksMatchSpritesPixelForPixel)
 {
     for (const std::string name : {"HD", "LR"}) {
         SCOPED_TRACE(name);
-        const QImage sprite = load("src/windows/pictures/" + name + ".png");
-        const QImage mask = load("src/windows/pictures/" + name + "mask.png");
+        const QImage sprite = load("src/pictures/builtin/" + name + ".png");
+        const QImage mask = load("src/pictures/builtin/" + name + "mask.png");
         ASSERT_EQ(sprite.size(), QSize(42, 58));
         ASSERT_EQ(mask.size(), QSize(42, 58));
         int figure = 0, wrong = 0;
@@ -144,7 +144,7 @@ TEST(OtherPictures, HaveTheSizesTheirWindowsExpect)
         const QImage monster = load(std::string("Monsters/") + name + ".jpg");
         EXPECT_EQ(monster.size(), QSize(81, 81)) << name;
     }
-    EXPECT_EQ(load("src/windows/pictures/EnemyL.jpg").size(), QSize(42, 59));
+    EXPECT_EQ(load("src/pictures/builtin/EnemyL.jpg").size(), QSize(42, 59));
 
     const QImage icon = load("dist/icons/64x64/mirewalk.png");
     EXPECT_EQ(icon.width(), icon.height());

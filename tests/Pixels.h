@@ -1,7 +1,7 @@
 #pragma once
 // Reading what a picture view shows.
 
-#include "platform/Canvas.h"
+#include "pictures/Canvas.h"
 
 // How many pixels of a view's image differ from its bare picture: the hero's.
 inline int heroPixels(const Canvas& map)

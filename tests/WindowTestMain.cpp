@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-#include "windows/Style.h"
+#include "widgets/Style.h"
 
 int main(int argc, char* argv[])
 {

@@ -5,7 +5,8 @@
 #include "platform/Dialogs.h"
 #include "rules/Encounter.h"
 #include "rules/Fight.h"
-#include "windows/Style.h"
+#include "widgets/Style.h"
+#include "windows/Guard.h"
 
 namespace {
 

@@ -4,13 +4,13 @@
 // hidden the first time a battle touches it, then only shown and hidden, so
 // its elements keep their contents from one battle to the next.
 
-#include "platform/Services.h"
+#include "pictures/BuiltInPictures.h"
 #include "state/Game.h"
-#include "windows/GameWindow.h"
-#include "windows/Label.h"
+#include "widgets/GameWindow.h"
+#include "widgets/Label.h"
+#include "widgets/PictureView.h"
 #include "windows/Navigator.h"
-#include "windows/PictureView.h"
-#include "windows/Pictures.h"
+#include "windows/Services.h"
 
 class QPlainTextEdit;
 struct MonsterPicture;

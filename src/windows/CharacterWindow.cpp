@@ -1,5 +1,7 @@
 #include "CharacterWindow.h"
 
+#include "windows/Guard.h"
+
 CharacterWindow::CharacterWindow(Dialogs& dialogs, Navigator& navigator, const char* name,
                                  const QString& caption, QSize clientSize)
     : GameWindow(name, caption, clientSize),

@@ -3,8 +3,8 @@
 
 #include <functional>
 
-#include "windows/GameWindow.h"
-#include "windows/Label.h"
+#include "widgets/GameWindow.h"
+#include "widgets/Label.h"
 #include "windows/Navigator.h"
 
 class Dialogs;

@@ -1,6 +1,6 @@
 #include "frmAbout.h"
 
-#include "windows/Style.h"
+#include "widgets/Style.h"
 
 frmAbout::frmAbout(Dialogs& dialogs, Navigator& navigator)
     : CharacterWindow(dialogs, navigator, "frmAbout", QStringLiteral("ABOUT"), {418, 335})

@@ -6,11 +6,11 @@
 #include <QPlainTextEdit>
 
 #include "platform/Dialogs.h"
-#include "platform/Guard.h"
-#include "state/NewGame.h"
+#include "rules/NewGame.h"
+#include "widgets/GameWindow.h"
+#include "widgets/Style.h"
 #include "windows/Battle.h"
-#include "windows/GameWindow.h"
-#include "windows/Style.h"
+#include "windows/Guard.h"
 #include "windows/frmAbout.h"
 #include "windows/frmInventory.h"
 #include "windows/frmStats.h"

@@ -7,14 +7,14 @@
 #include <QPointer>
 #include <memory>
 
-#include "platform/Services.h"
+#include "pictures/BuiltInPictures.h"
 #include "rules/Movement.h"
 #include "state/Game.h"
-#include "windows/Label.h"
+#include "widgets/Label.h"
+#include "widgets/PictureView.h"
+#include "widgets/TextBox.h"
 #include "windows/Navigator.h"
-#include "windows/PictureView.h"
-#include "windows/Pictures.h"
-#include "windows/TextBox.h"
+#include "windows/Services.h"
 
 class QAction;
 class Battle;

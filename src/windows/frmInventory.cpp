@@ -1,7 +1,8 @@
 #include "frmInventory.h"
 
 #include "platform/Table.h"
-#include "windows/Style.h"
+#include "widgets/Style.h"
+#include "windows/Guard.h"
 
 frmInventory::frmInventory(Game& game, Services& services, Navigator& navigator)
     : CharacterWindow(services.dialogs, navigator, "frmInventory", QStringLiteral("Inventory"),

@@ -2,11 +2,11 @@
 // The inventory window: the four lists of what the hero has found, the gold,
 // the three Equip actions and BACK to the map.
 
-#include "platform/Services.h"
 #include "rules/Inventory.h"
+#include "widgets/ListBox.h"
+#include "widgets/TextBox.h"
 #include "windows/CharacterWindow.h"
-#include "windows/ListBox.h"
-#include "windows/TextBox.h"
+#include "windows/Services.h"
 
 class frmInventory : public CharacterWindow {
 public:

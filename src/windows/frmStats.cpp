@@ -1,6 +1,6 @@
 #include "frmStats.h"
 
-#include "windows/Style.h"
+#include "widgets/Style.h"
 
 frmStats::frmStats(const Game& game, Dialogs& dialogs, const Canvas& HD, Navigator& navigator)
     : CharacterWindow(dialogs, navigator, "frmStats", QStringLiteral("Stats"), {462, 412}),

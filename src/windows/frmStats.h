@@ -3,8 +3,8 @@
 // the map.
 
 #include "state/Game.h"
+#include "widgets/PictureView.h"
 #include "windows/CharacterWindow.h"
-#include "windows/PictureView.h"
 
 class frmStats : public CharacterWindow {
 public:

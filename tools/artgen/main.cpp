@@ -634,10 +634,10 @@ int main(int argc, char** argv)
     ok &= save(w.copy(kMapW, kMapH, kMapW, kMapH), root, "Maps/M4.jpg", "JPG", 95);
 
     const QImage front = heroFront(), side = heroSide();
-    ok &= save(front, root, "src/windows/pictures/HD.png", "PNG");
-    ok &= save(maskOf(front), root, "src/windows/pictures/HDmask.png", "PNG");
-    ok &= save(side, root, "src/windows/pictures/LR.png", "PNG");
-    ok &= save(maskOf(side), root, "src/windows/pictures/LRmask.png", "PNG");
+    ok &= save(front, root, "src/pictures/builtin/HD.png", "PNG");
+    ok &= save(maskOf(front), root, "src/pictures/builtin/HDmask.png", "PNG");
+    ok &= save(side, root, "src/pictures/builtin/LR.png", "PNG");
+    ok &= save(maskOf(side), root, "src/pictures/builtin/LRmask.png", "PNG");
     // The desktop icons: the full hero from 64 up, the small drawings below.
     const QImage hero16 = drawing(kHero16, heroColour), hero22 = drawing(kHero22, heroColour);
     const std::pair<int, QImage> icons[] = {
@@ -647,7 +647,7 @@ int main(int argc, char** argv)
     };
     for (const auto& [size, icon] : icons)
         ok &= save(icon, root, QString("dist/icons/%1x%1/mirewalk.png").arg(size), "PNG");
-    ok &= save(enemy(), root, "src/windows/pictures/EnemyL.jpg", "JPG", 95);
+    ok &= save(enemy(), root, "src/pictures/builtin/EnemyL.jpg", "JPG", 95);
 
     ok &= save(monster(kSnake), root, "Monsters/Snake.jpg", "JPG", 95);
     ok &= save(monster(kShoe), root, "Monsters/Shoe.jpg", "JPG", 95);

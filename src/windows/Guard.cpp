@@ -1,9 +1,10 @@
 #include "Guard.h"
 
+#include <QWidget>
 #include <iostream>
 
-#include "Dialogs.h"
-#include "RuntimeError.h"
+#include "platform/Dialogs.h"
+#include "platform/RuntimeError.h"
 
 void guarded(Dialogs& dialogs, const std::function<void()>& handler)
 {
@@ -23,4 +24,10 @@ void guarded(Dialogs& dialogs, const std::function<void()>& handler)
         dialogs.message(report);
         dialogs.quit(1);
     }
+}
+
+void guardedWhileShown(const QWidget& window, Dialogs& dialogs, const std::function<void()>& command)
+{
+    if (window.isVisible())
+        guarded(dialogs, command);
 }

@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QShortcut>
 
-#include "windows/Style.h"
+#include "widgets/Style.h"
 
 Label::Label(QWidget* parent, const char* name, const QString& caption, QPoint position,
              int pixelSize, QColor colour)

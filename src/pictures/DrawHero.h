@@ -1,7 +1,7 @@
 #pragma once
 // Painting the hero onto the map with a transparent background.
 
-#include "platform/Canvas.h"
+#include "pictures/Canvas.h"
 #include "state/Game.h"
 
 // A sprite and its mask: white where the figure shows, black over the

@@ -4,8 +4,15 @@
 #include <functional>
 
 class Dialogs;
+class QWidget;
 
 // Runs handler. A run-time error is reported in a message box naming what
 // failed and ends the program with status 1; an orderly end ends it with its
 // own status. Once the program has ended no further handler runs.
 void guarded(Dialogs& dialogs, const std::function<void()>& handler);
+
+// Runs a command of a window (a click, a key, a menu entry) behind the guard
+// for run-time errors, but only while the window is shown: an event that
+// reaches a hidden window, sent before it hid or by code, does nothing, since
+// the player cannot have given it.
+void guardedWhileShown(const QWidget& window, Dialogs& dialogs, const std::function<void()>& command);

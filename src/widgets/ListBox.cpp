@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
-#include "windows/Style.h"
+#include "widgets/Style.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include <QImage>
 
-#include "platform/Canvas.h"
-#include "platform/PictureFolder.h"
-#include "rules/DrawHero.h"
+#include "pictures/Canvas.h"
+#include "pictures/DrawHero.h"
+#include "pictures/PictureFolder.h"
 #include "rules/Movement.h"
 
 struct BuiltInPictures {

@@ -4,8 +4,7 @@
 #include <QCloseEvent>
 #include <QShortcut>
 
-#include "platform/Guard.h"
-#include "windows/Style.h"
+#include "widgets/Style.h"
 
 namespace {
 
@@ -36,10 +35,4 @@ void GameWindow::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     emit frameClosed();
-}
-
-void guardedWhileShown(const QWidget& window, Dialogs& dialogs, const std::function<void()>& command)
-{
-    if (window.isVisible())
-        guarded(dialogs, command);
 }

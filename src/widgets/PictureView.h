@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "platform/Canvas.h"
+#include "pictures/Canvas.h"
 
 class PictureView : public QWidget {
     Q_OBJECT

@@ -5,9 +5,6 @@
 // frameClosed.
 
 #include <QWidget>
-#include <functional>
-
-class Dialogs;
 
 class GameWindow : public QWidget {
     Q_OBJECT
@@ -20,9 +17,3 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
 };
-
-// Runs a command of a window (a click, a key, a menu entry) behind the guard
-// for run-time errors, but only while the window is shown: an event that
-// reaches a hidden window, sent before it hid or by code, does nothing, since
-// the player cannot have given it.
-void guardedWhileShown(const QWidget& window, Dialogs& dialogs, const std::function<void()>& command);

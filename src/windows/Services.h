@@ -4,7 +4,7 @@
 // program, and the pictures built into it. The program builds them all and
 // passes them in; nothing is reached through a global.
 
-#include "PictureFolder.h"
+#include "pictures/PictureFolder.h"
 
 class Random;
 class Dialogs;

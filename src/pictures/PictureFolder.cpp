@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "RuntimeError.h"
+#include "platform/RuntimeError.h"
 
 PictureFolder::PictureFolder(QByteArray folder, Reading reading)
     : folder_(std::move(folder)),
