@@ -6,7 +6,11 @@ set -euo pipefail
 screen="1600x1200"
 if [ "${1:-}" = "-s" ]; then screen="$2"; shift 2; fi
 export MIREWALK_E2E_INNER=1
-exec xvfb-run -a -s "-screen 0 ${screen}x24 -nolisten tcp" \
+# The session's runtime folder, which Qt would otherwise make in the temporary folder and leave.
+XDG_RUNTIME_DIR="$(mktemp -d)"
+export XDG_RUNTIME_DIR
+trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+xvfb-run -a -s "-screen 0 ${screen}x24 -nolisten tcp" \
     dbus-run-session -- bash -c '
         /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
         /usr/libexec/at-spi2-registryd >/dev/null 2>&1 &
