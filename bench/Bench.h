@@ -15,6 +15,8 @@
 #include "windows/frmGame.h"
 #include "windows/frmInventory.h"
 
+namespace mirewalk {
+
 using Clock = std::chrono::steady_clock;
 
 inline double micros(Clock::duration duration)
@@ -59,3 +61,5 @@ struct RunningGame {
 // Runs one start of the given kind ("game" or "bare") in this fresh process
 // and ends it once the window has been painted.
 [[noreturn]] void startOnceAndEnd(const std::string& kind);
+
+}  // namespace mirewalk

@@ -16,6 +16,8 @@
 #include "Bench.h"
 #include "widgets/Style.h"
 
+using namespace mirewalk;
+
 namespace {
 
 // One step from the key event to the repainted map view; no monster meets the hero.

@@ -12,6 +12,8 @@
 #include "rules/Fight.h"
 #include "windows/Battle.h"
 
+using namespace mirewalk;
+
 namespace {
 
 // Bytes the program holds on its heap now.
@@ -107,7 +109,7 @@ void exchangeRules(benchmark::State& state)
     for (auto _ : state) {
         feedLines(random, static_cast<int>(samples.size()));
         const auto begin = Clock::now();
-        benchmark::DoNotOptimize(CloseRangedRound(game, random, dialogs));
+        benchmark::DoNotOptimize(exchangeBlows(game, random, dialogs));
         samples.push_back(micros(Clock::now() - begin));
     }
     figures()["exchangeRules"] = median(samples);

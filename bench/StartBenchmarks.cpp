@@ -13,6 +13,8 @@
 
 #include "Bench.h"
 
+using namespace mirewalk;
+
 namespace {
 
 // The bare main window the start of a game is measured against: one label
@@ -91,7 +93,7 @@ BENCHMARK(startCold)->Iterations(15)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-void startOnceAndEnd(const std::string& kind)
+void mirewalk::startOnceAndEnd(const std::string& kind)
 {
     const std::shared_ptr<void> shown = kind == "game" ? showGame() : showBareWindow();
     std::fflush(nullptr);

@@ -26,6 +26,8 @@
 #include "rules/Movement.h"
 #include "rules/NewGame.h"
 
+using namespace mirewalk;
+
 namespace {
 
 // Stops the run with a message: libFuzzer keeps the input that led here.
@@ -77,7 +79,7 @@ struct Play {
     ScriptedDialogs dialogs;
     Screen screen = Screen::Map;
     bool veteran = false;
-    std::array<std::vector<std::string>, 3> rows;  // MISC, ARMOUR, CR
+    std::array<std::vector<std::string>, 3> rows;  // in the order of ItemList
     std::array<int, 3> selected{-1, -1, -1};
 
     // The text of the selected row of a list, empty when none is selected.
@@ -158,17 +160,17 @@ void act(Play& play, Input& input)
             openInventory(play);
         return;
     case Screen::Battle:
-        if (choice % 3 == 0 && CloseRangedRound(game, play.random, play.dialogs).victory)
+        if (choice % 3 == 0 && exchangeBlows(game, play.random, play.dialogs).victory)
             play.screen = Screen::Map;
         else if (choice % 3 == 1 && game.LRWeaponOn == Truth::True)
-            LongRangedRound(game, play.dialogs);
+            shootLongRange(game, play.dialogs);
         else if (choice % 3 == 2)
             play.screen = Screen::Map;
         return;
     case Screen::Inventory:
         switch (choice % 5) {
-        case 0: equipArmour(game, play.selectedText(ItemList::ARMOUR)); return;
-        case 1: equipCloseRange(game, play.random, play.selectedText(ItemList::CR)); return;
+        case 0: equipArmour(game, play.selectedText(ItemList::Armour)); return;
+        case 1: equipCloseRange(game, play.random, play.selectedText(ItemList::CloseRange)); return;
         case 2: equipLongRange(game, play.random); return;
         case 3: play.screen = Screen::Map; return;
         default: {

@@ -13,6 +13,8 @@
 #include "windows/WholeScale.h"
 #include "windows/frmGame.h"
 
+using namespace mirewalk;
+
 namespace {
 
 // Qt's messages while the application is being built, shown once it is.

@@ -4,6 +4,8 @@
 #include "GameFixture.h"
 #include "windows/Battle.h"
 
+using namespace mirewalk;
+
 namespace {
 
 class BattleWindow : public GameFixture {

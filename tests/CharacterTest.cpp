@@ -4,6 +4,8 @@
 
 #include "rules/Inventory.h"
 
+using namespace mirewalk;
+
 namespace {
 
 const Item ShortSword{"Short Sword", "Weapon", Truth::True};
@@ -38,7 +40,7 @@ TEST(RollItem, EachThirdOfTheDrawsWritesItsOwnEntryAndNoOther)
         Game game;
         Random random;
         random.feed({c.r});
-        RollItem(game, random);
+        rollItem(game, random);
         EXPECT_EQ(game.ItemIndex, c.index) << "r = " << c.r;
         for (int i = 0; i < Table<Item>::Size; ++i)
             EXPECT_EQ(game.Items[i], i == c.index ? c.item : Item{}) << "entry " << i;
@@ -51,7 +53,7 @@ TEST(RollItem, RepeatedFindsRewriteTheSameThreeEntries)
     Random random;
     int found[4] = {};
     for (int i = 0; i < 3000; ++i) {
-        RollItem(game, random);
+        rollItem(game, random);
         ++found[game.ItemIndex];
     }
     EXPECT_EQ(random.draws(), 3000u);
@@ -67,13 +69,14 @@ TEST(RollItem, RepeatedFindsRewriteTheSameThreeEntries)
 TEST(Filing, EachItemLandsInOneListAndTheTestsAreIndependentAndExact)
 {
     using L = std::vector<ItemList>;
-    EXPECT_EQ(listsFor(ShortSword), L{ItemList::CR});
-    EXPECT_EQ(listsFor(LeatherArmour), L{ItemList::ARMOUR});
-    EXPECT_EQ(listsFor(UselessStone), L{ItemList::MISC});
+    EXPECT_EQ(listsFor(ShortSword), L{ItemList::CloseRange});
+    EXPECT_EQ(listsFor(LeatherArmour), L{ItemList::Armour});
+    EXPECT_EQ(listsFor(UselessStone), L{ItemList::Misc});
     // Unequippable armour or weapons would go to two lists, MISC first.
     EXPECT_EQ(listsFor({"Torn Cloak", "Armour", Truth::False}),
-              (L{ItemList::MISC, ItemList::ARMOUR}));
-    EXPECT_EQ(listsFor({"Rusty Sword", "Weapon", Truth::False}), (L{ItemList::MISC, ItemList::CR}));
+              (L{ItemList::Misc, ItemList::Armour}));
+    EXPECT_EQ(listsFor({"Rusty Sword", "Weapon", Truth::False}),
+              (L{ItemList::Misc, ItemList::CloseRange}));
     // Kinds compare exactly: nothing files these.
     EXPECT_EQ(listsFor({"Stick", "weapon", Truth::True}), L{});
     EXPECT_EQ(listsFor({"Cloak", "Armour ", Truth::True}), L{});

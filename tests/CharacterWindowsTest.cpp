@@ -4,6 +4,8 @@
 
 #include "GameFixture.h"
 
+using namespace mirewalk;
+
 namespace {
 
 // The rows of a list box, top to bottom.

@@ -4,6 +4,8 @@
 #include "platform/RuntimeError.h"
 #include "platform/Table.h"
 
+using namespace mirewalk;
+
 namespace {
 
 int errorNumber(const std::function<void()>& action)

@@ -7,6 +7,8 @@
 #include "rules/Fight.h"
 #include "rules/Messages.h"
 
+using namespace mirewalk;
+
 namespace {
 
 // A hero in a battle against kind 1 with the given values.
@@ -110,7 +112,7 @@ TEST(RollMonster, EachKindRollsItsStatisticsInItsOwnOrder)
             Random random;
             const float a = low ? 0.0f : LargestBelowOne, b = low ? LargestBelowOne : 0.0f;
             random.feed({drawFor(row.kind, 5, 1), a, b, a});
-            const MonsterPicture picture = RollMonster(game, random);
+            const MonsterPicture picture = rollMonster(game, random);
 
             const Stats want = low ? row.lowHighLow : row.highLowHigh;
             ASSERT_EQ(game.MonsterIndex, row.kind);
@@ -124,7 +126,7 @@ TEST(RollMonster, EachKindRollsItsStatisticsInItsOwnOrder)
             EXPECT_EQ(monster.HP, monster.MaxHP);
             EXPECT_EQ(monster.RangedOn, Truth::False);
             EXPECT_EQ(picture.source,
-                      row.file ? MonsterPicture::Source::File : MonsterPicture::Source::EnemyL);
+                      row.file ? MonsterPicture::Source::File : MonsterPicture::Source::BuiltIn);
             EXPECT_STREQ(picture.file, row.file);
         }
     }
@@ -138,10 +140,10 @@ TEST(RollMonster, TheKindDrawReachesBothEndsAndARerollClearsTheEntry)
     game.Monsters[5].HP = -40;
     Random random;
     random.feed({0.0f, 0.0f, 0.0f, 0.0f, LargestBelowOne, 0.0f, 0.0f, 0.0f});
-    RollMonster(game, random);
+    rollMonster(game, random);
     EXPECT_EQ(game.MonsterIndex, 1);
     EXPECT_EQ(game.Monsters[1].Reserved1, 0);
-    RollMonster(game, random);
+    rollMonster(game, random);
     EXPECT_EQ(game.MonsterIndex, 5);
     EXPECT_EQ(game.Monsters[5].HP, 10);  // no hit points carried over
 }
@@ -152,7 +154,7 @@ TEST(RollMonster, WithEncountersOffTheEntryAtTheOldIndexIsOnlyCleared)
     game.Monsters[0].Name = "ghost";
     game.Monsters[0].MaxHP = 9;
     Random random;
-    EXPECT_EQ(RollMonster(game, random).source, MonsterPicture::Source::None);
+    EXPECT_EQ(rollMonster(game, random).source, MonsterPicture::Source::None);
     EXPECT_EQ(random.draws(), 0u);
     EXPECT_EQ(game.Monsters[0].Name, "");
     EXPECT_EQ(game.Monsters[0].MaxHP, 0);
@@ -165,7 +167,7 @@ TEST(CheckEncounter, OnlyAFifthCountedStepRollsAndARollBelowThirtyStartsABattle)
         game.EncountersOn = 1;
         game.StepCount = static_cast<int16_t>(steps);
         Random random;
-        EXPECT_FALSE(CheckEncounter(game, random)) << steps;
+        EXPECT_FALSE(checkEncounter(game, random)) << steps;
         EXPECT_EQ(game.StepCount, steps);
         EXPECT_EQ(random.draws(), 0u) << steps;
     }
@@ -176,7 +178,7 @@ TEST(CheckEncounter, OnlyAFifthCountedStepRollsAndARollBelowThirtyStartsABattle)
         game.StepCount = 5;
         Random random;
         random.feed({drawFor(roll, 100, 1)});
-        EXPECT_EQ(CheckEncounter(game, random), starts) << roll;
+        EXPECT_EQ(checkEncounter(game, random), starts) << roll;
         EXPECT_EQ(game.StepCount, 0);
         EXPECT_EQ(random.draws(), 1u);
     }
@@ -191,10 +193,10 @@ TEST(Messages, EveryLineComesWithItsRoll)
         std::string Game::*line;
     };
     const Row rows[] = {
-        {MonsterMissMsg, MonsterMissLines, &Game::MissRoll, &Game::MonsterMsg},
-        {PlayerMissMsg, PlayerMissLines, &Game::MissRoll, &Game::PlayerMsg},
-        {PlayerHitMsg, PlayerHitLines, &Game::HitRoll, &Game::PlayerMsg},
-        {MonsterHitMsg, MonsterHitLines, &Game::HitRoll, &Game::MonsterMsg},
+        {pickMonsterMissLine, MonsterMissLines, &Game::MissRoll, &Game::MonsterMsg},
+        {pickHeroMissLine, PlayerMissLines, &Game::MissRoll, &Game::PlayerMsg},
+        {pickHeroHitLine, PlayerHitLines, &Game::HitRoll, &Game::PlayerMsg},
+        {pickMonsterHitLine, MonsterHitLines, &Game::HitRoll, &Game::MonsterMsg},
     };
     for (const Row& row : rows) {
         const int n = static_cast<int>(row.lines.size());
@@ -244,7 +246,7 @@ TEST(CloseRanged, EachReportRowDrawsItsLinesInOrder)
             random.feed({0.5f, 0.0f});  // gold, experience
         random.feed({0.1f, 0.9f});
         ScriptedDialogs dialogs;
-        const Exchange exchange = CloseRangedRound(game, random, dialogs);
+        const Exchange exchange = exchangeBlows(game, random, dialogs);
         EXPECT_EQ(exchange.victory, row.draws == 4);
         EXPECT_EQ(random.draws(), row.draws);
         EXPECT_EQ(random.pending(), 0u);
@@ -264,7 +266,7 @@ TEST(CloseRanged, VictoryShowsItsBoxThenPaysGoldAndExperience)
     Random random;
     random.feed({0.0f, LargestBelowOne, 0.5f, 0.5f});
     Watched dialogs(random);
-    EXPECT_TRUE(CloseRangedRound(game, random, dialogs).victory);
+    EXPECT_TRUE(exchangeBlows(game, random, dialogs).victory);
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{"VICTORY!!!"});
     EXPECT_EQ(dialogs.drawsAtBox, std::vector<std::size_t>{0});
     EXPECT_EQ(game.Gold, 7 + 5);           // floor(0 * 20) + 5
@@ -284,7 +286,7 @@ TEST(CloseRanged, ReachingTheThresholdExactlyEarnsALevelAfterTheVictoryBox)
         Random random;
         random.feed({0.0f, drawFor(50, 100, 10), r, 0.0f, 0.0f});
         Watched dialogs(random);
-        CloseRangedRound(game, random, dialogs);
+        exchangeBlows(game, random, dialogs);
 
         EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"VICTORY!!!", "LEVEL UP!!"}));
         EXPECT_EQ(dialogs.drawsAtBox, (std::vector<std::size_t>{0, 2}));
@@ -302,7 +304,7 @@ TEST(CloseRanged, ReachingTheThresholdExactlyEarnsALevelAfterTheVictoryBox)
     Random random;
     random.feed({0.0f, drawFor(50, 100, 10)});
     ScriptedDialogs dialogs;
-    CloseRangedRound(shortOfIt, random, dialogs);
+    exchangeBlows(shortOfIt, random, dialogs);
     EXPECT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(random.draws(), 4u);
 }
@@ -312,14 +314,14 @@ TEST(CloseRanged, TheHerosDeathShowsItsMessageAndEndsBeforeTheReport)
     Game game = battle(8, 2, 4, 3, 10, 6);
     Random random;
     ScriptedDialogs dialogs;
-    EXPECT_THROW(CloseRangedRound(game, random, dialogs), ProgramEnd);
+    EXPECT_THROW(exchangeBlows(game, random, dialogs), ProgramEnd);
     EXPECT_EQ(dialogs.messages,
               std::vector<std::string>{"YOU WERE KILLED BY A WEAK MONSTER!!!! GOODBYE!!"});
     EXPECT_EQ(game.CurHP, 0);
     EXPECT_EQ(random.draws(), 0u);  // no report lines were picked
 
     Game survivor = battle(8, 2, 5, 3, 10, 6);  // left at exactly 1
-    EXPECT_NO_THROW(CloseRangedRound(survivor, random, dialogs));
+    EXPECT_NO_THROW(exchangeBlows(survivor, random, dialogs));
     EXPECT_EQ(survivor.CurHP, 1);
 }
 
@@ -331,7 +333,7 @@ TEST(LevelUp, AThresholdBeyondThe32BitRangeIsOverflow)
     Game game;
     game.NextLevelExp = 1000000000;  // 2N fits, 2N + Int(r * N) does not
     try {
-        LevelUp(game, random, dialogs);
+        levelUp(game, random, dialogs);
         FAIL() << "expected overflow";
     } catch (const RuntimeError& error) {
         EXPECT_EQ(error.number(), 6);
@@ -367,9 +369,9 @@ TEST(LongRanged, OnlyAMonsterStillStandingStrikesBackAndHitPointsStopAtTheBottom
         game.currentMonster().RangedAttack = row.rangedAttack;
         ScriptedDialogs dialogs;
         if (row.dies)
-            EXPECT_THROW(LongRangedRound(game, dialogs), ProgramEnd);
+            EXPECT_THROW(shootLongRange(game, dialogs), ProgramEnd);
         else
-            EXPECT_NO_THROW(LongRangedRound(game, dialogs));
+            EXPECT_NO_THROW(shootLongRange(game, dialogs));
         EXPECT_EQ(game.currentMonster().HP, row.wantMonsterHP);
         EXPECT_EQ(game.CurHP, row.wantCurHP);
         EXPECT_EQ(game.LastDamage, row.wantLastDamage);

@@ -3,6 +3,8 @@
 #include "Pixels.h"
 #include "pictures/DrawHero.h"
 
+using namespace mirewalk;
+
 namespace {
 
 const QRgb White = qRgb(255, 255, 255);
@@ -60,7 +62,7 @@ TEST(DrawHero, MapShowsThroughTheWhiteBackgroundAndTheFigureIsOpaque)
 {
     TestSprites sprites;
     Canvas map = grassMap();
-    DrawHero(map, sprites.pair(), heroAt(30, 52));
+    drawHero(map, sprites.pair(), heroAt(30, 52));
 
     EXPECT_EQ(map.image().pixel(30, 52), Grass);  // background corner
     EXPECT_EQ(map.image().pixel(30 + 41, 52 + 57), Grass);
@@ -74,8 +76,8 @@ TEST(DrawHero, EachDrawClearsThePreviousHero)
 {
     TestSprites sprites;
     Canvas map = grassMap();
-    DrawHero(map, sprites.pair(), heroAt(30, 52));
-    DrawHero(map, sprites.pair(), heroAt(100, 100));
+    drawHero(map, sprites.pair(), heroAt(30, 52));
+    drawHero(map, sprites.pair(), heroAt(100, 100));
     EXPECT_EQ(map.image().pixel(30 + 18, 52 + 10), Grass);
     EXPECT_EQ(map.image().pixel(100 + 18, 100 + 10), Red);
     EXPECT_EQ(heroPixels(map), 6 * 58);
@@ -86,22 +88,22 @@ TEST(DrawHero, IsCutOffAtThePictureEdges)
     TestSprites sprites;
     Canvas map = grassMap();
 
-    DrawHero(map, sprites.pair(), heroAt(326, 100));
+    drawHero(map, sprites.pair(), heroAt(326, 100));
     EXPECT_EQ(heroPixels(map), 0);
-    DrawHero(map, sprites.pair(), heroAt(100, 273));
+    drawHero(map, sprites.pair(), heroAt(100, 273));
     EXPECT_EQ(heroPixels(map), 0);
 
-    DrawHero(map, sprites.pair(), heroAt(100, 258));  // only the top 15 rows
+    drawHero(map, sprites.pair(), heroAt(100, 258));  // only the top 15 rows
     EXPECT_EQ(heroPixels(map), 6 * 15);
     EXPECT_EQ(map.image().pixel(100 + 18, 272), Red);
 
-    DrawHero(map, sprites.pair(), heroAt(300, 20));  // 26 of 42 columns show
+    drawHero(map, sprites.pair(), heroAt(300, 20));  // 26 of 42 columns show
     EXPECT_EQ(heroPixels(map), 6 * 58);
-    DrawHero(map, sprites.pair(), heroAt(305, 20));  // columns 18..20 only
+    drawHero(map, sprites.pair(), heroAt(305, 20));  // columns 18..20 only
     EXPECT_EQ(heroPixels(map), 3 * 58);
 }
 
-TEST(BitBlt, RasterOperationsPerChannel)
+TEST(Blit, RasterOperationsPerChannel)
 {
     QImage dst(2, 1, QImage::Format_RGB32);
     dst.setPixel(0, 0, qRgb(0x0f, 0xf0, 0x33));
@@ -109,10 +111,10 @@ TEST(BitBlt, RasterOperationsPerChannel)
     QImage src(1, 1, QImage::Format_RGB32);
     src.setPixel(0, 0, qRgb(0x30, 0x0f, 0x55));
 
-    EXPECT_TRUE(BitBlt(dst, 0, 0, 1, 1, src, 0, 0, RasterOp::SRCPAINT));
+    EXPECT_TRUE(blit(dst, 0, 0, 1, 1, src, 0, 0, RasterOp::Or));
     EXPECT_EQ(dst.pixel(0, 0), qRgb(0x3f, 0xff, 0x77));
-    EXPECT_TRUE(BitBlt(dst, 1, 0, 1, 1, src, 0, 0, RasterOp::SRCAND));
+    EXPECT_TRUE(blit(dst, 1, 0, 1, 1, src, 0, 0, RasterOp::And));
     EXPECT_EQ(dst.pixel(1, 0), qRgb(0x00, 0x00, 0x11));
-    EXPECT_FALSE(BitBlt(dst, 2, 0, 1, 1, src, 0, 0, RasterOp::SRCAND));
-    EXPECT_FALSE(BitBlt(dst, -1, 0, 1, 1, src, 0, 0, RasterOp::SRCAND));
+    EXPECT_FALSE(blit(dst, 2, 0, 1, 1, src, 0, 0, RasterOp::And));
+    EXPECT_FALSE(blit(dst, -1, 0, 1, 1, src, 0, 0, RasterOp::And));
 }

@@ -19,6 +19,8 @@
 #include "windows/frmInventory.h"
 #include "windows/frmStats.h"
 
+namespace mirewalk {
+
 // Every value of the game state and of the monster and item tables as
 // readable text, for before-and-after comparisons.
 inline std::string stateOf(const Game& g)
@@ -138,3 +140,5 @@ protected:
             .toStdString();
     }
 };
+
+}  // namespace mirewalk

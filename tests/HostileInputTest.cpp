@@ -22,6 +22,8 @@
 #include "platform/RuntimeError.h"
 #include "windows/QtDialogs.h"
 
+using namespace mirewalk;
+
 namespace {
 
 // Sends one key press of a held key, as the keyboard's auto-repeat does.

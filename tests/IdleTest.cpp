@@ -5,6 +5,8 @@
 #include "GameFixture.h"
 #include "IdleTimers.h"
 
+using namespace mirewalk;
+
 namespace {
 
 class Idle : public GameFixture {

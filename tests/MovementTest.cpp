@@ -4,6 +4,8 @@
 #include "platform/RuntimeError.h"
 #include "rules/Movement.h"
 
+using namespace mirewalk;
+
 namespace {
 
 using Shown = std::vector<std::string>;

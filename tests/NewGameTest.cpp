@@ -2,6 +2,8 @@
 
 #include "rules/NewGame.h"
 
+using namespace mirewalk;
+
 TEST(NewGame, StartValuesAndTheThreeRollsInOrder)
 {
     Game game;

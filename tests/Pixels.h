@@ -3,6 +3,8 @@
 
 #include "pictures/Canvas.h"
 
+namespace mirewalk {
+
 // How many pixels of a view's image differ from its bare picture: the hero's.
 inline int heroPixels(const Canvas& map)
 {
@@ -12,3 +14,5 @@ inline int heroPixels(const Canvas& map)
             count += map.image().pixel(x, y) != map.picture().pixel(x, y);
     return count;
 }
+
+}  // namespace mirewalk

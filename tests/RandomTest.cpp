@@ -4,6 +4,8 @@
 
 #include "platform/Random.h"
 
+using namespace mirewalk;
+
 TEST(Random, DrawsComeFromTheUnseededTwisterInTopTwentyFourBits)
 {
     Random random;

@@ -8,6 +8,8 @@
 
 #include "platform/Dialogs.h"
 
+namespace mirewalk {
+
 class ScriptedDialogs : public Dialogs {
 public:
     std::string name = "Hero";                          // the answer to the prompt
@@ -30,3 +32,5 @@ public:
     void quit(int status) override { endStatus = status; }
     bool ended() const override { return endStatus >= 0; }
 };
+
+}  // namespace mirewalk

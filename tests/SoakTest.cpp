@@ -33,6 +33,8 @@
 #include "GameFixture.h"
 #include "windows/QtDialogs.h"
 
+using namespace mirewalk;
+
 namespace {
 
 // A whole number from the environment, or fallback when it is not set.

@@ -5,6 +5,8 @@
 
 #include "widgets/Style.h"
 
+using namespace mirewalk;
+
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -4,6 +4,8 @@
 #include "Pixels.h"
 #include "windows/QtDialogs.h"
 
+using namespace mirewalk;
+
 using MainWindow = GameFixture;
 
 namespace {

@@ -1,5 +1,7 @@
 #include "BuiltInPictures.h"
 
+namespace mirewalk {
+
 namespace {
 
 // A hidden picture store: a canvas as big as its picture, holding it.
@@ -22,3 +24,5 @@ BuiltInPictures loadBuiltInPictures(const PictureFolder& folder)
             load("LRmask.png"),
             load("EnemyL.jpg")};
 }
+
+}  // namespace mirewalk

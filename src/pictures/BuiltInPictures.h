@@ -9,6 +9,8 @@
 #include "pictures/PictureFolder.h"
 #include "rules/Movement.h"
 
+namespace mirewalk {
+
 struct BuiltInPictures {
     QImage M1;      // the first map, shown from the start
     Canvas HD;      // the hero from the front, on white
@@ -28,3 +30,5 @@ struct BuiltInPictures {
 // reads once, as the program's built-in folder does. A missing or broken one
 // is a run-time error naming it.
 BuiltInPictures loadBuiltInPictures(const PictureFolder& folder);
+
+}  // namespace mirewalk

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
+namespace mirewalk {
+
 Canvas::Canvas(QSize size, QColor background)
     : image_(size, QImage::Format_RGB32),
       background_(background)
@@ -25,8 +27,8 @@ void Canvas::clear()
     painter.drawImage(0, 0, picture_);
 }
 
-bool BitBlt(QImage& dst, int dx, int dy, int width, int height, const QImage& src, int sx, int sy,
-            RasterOp op)
+bool blit(QImage& dst, int dx, int dy, int width, int height, const QImage& src, int sx, int sy,
+          RasterOp op)
 {
     // Cut the rectangle to what lies inside both the source and the destination.
     const int left = std::max({0, -dx, -sx});
@@ -47,8 +49,10 @@ bool BitBlt(QImage& dst, int dx, int dy, int width, int height, const QImage& sr
         const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(sy + y)) + sx;
         for (int x = left; x < right; ++x) {
             const QRgb colour = in[x] | 0xff000000u;
-            out[x] = op == RasterOp::SRCPAINT ? (out[x] | colour) : (out[x] & colour);
+            out[x] = op == RasterOp::Or ? (out[x] | colour) : (out[x] & colour);
         }
     }
     return true;
 }
+
+}  // namespace mirewalk

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QSize>
 
+namespace mirewalk {
+
 class Canvas {
 public:
     explicit Canvas(QSize size = {}, QColor background = Qt::black);
@@ -31,13 +33,15 @@ private:
 };
 
 // The raster operations of the bit-block transfer, per pixel and channel.
-enum class RasterOp : unsigned {
-    SRCPAINT = 0xEE0086,  // destination = destination OR source
-    SRCAND = 0x8800C6,    // destination = destination AND source
+enum class RasterOp {
+    Or,   // destination = destination OR source (the mask's SRCPAINT)
+    And,  // destination = destination AND source (the sprite's SRCAND)
 };
 
-// Combines a width x height rectangle of src at (sx, sy) into dst at (dx, dy)
-// with op. Parts outside either image are cut off. Returns false when
-// nothing at all was transferred.
-bool BitBlt(QImage& dst, int dx, int dy, int width, int height, const QImage& src, int sx, int sy,
-            RasterOp op);
+// The bit-block transfer: combines a width x height rectangle of src at
+// (sx, sy) into dst at (dx, dy) with op. Parts outside either image are cut
+// off. Returns false when nothing at all was transferred.
+bool blit(QImage& dst, int dx, int dy, int width, int height, const QImage& src, int sx, int sy,
+          RasterOp op);
+
+}  // namespace mirewalk

@@ -4,6 +4,8 @@
 #include "pictures/Canvas.h"
 #include "state/Game.h"
 
+namespace mirewalk {
+
 // A sprite and its mask: white where the figure shows, black over the
 // sprite's white background.
 struct SpritePair {
@@ -12,6 +14,8 @@ struct SpritePair {
 };
 
 // Clears the map back to its picture, then paints the hero at (PlayerX,
-// PlayerY): the mask with SRCPAINT, then the sprite with SRCAND, so the map
+// PlayerY): the mask ORed in, then the sprite ANDed, so the map
 // shows through the sprite's white background. Parts outside the map are cut off.
-void DrawHero(Canvas& map, const SpritePair& pair, const Game& game);
+void drawHero(Canvas& map, const SpritePair& pair, const Game& game);
+
+}  // namespace mirewalk

@@ -11,6 +11,8 @@
 
 #include "platform/RuntimeError.h"
 
+namespace mirewalk {
+
 PictureFolder::PictureFolder(QByteArray folder, Reading reading)
     : folder_(std::move(folder)),
       reading_(reading)
@@ -82,3 +84,5 @@ QByteArray programFolder()
         throw programFolderError(link, error ? error.message() : "it names no folder");
     return QByteArray::fromStdString(folder.native());
 }
+
+}  // namespace mirewalk

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QString>
 
+namespace mirewalk {
+
 // The widest and tallest picture the game reads, in pixels. A map is
 // 326 x 273 and a monster's picture fits in 81 x 81. The size is read from
 // the picture's header: a larger one, or one whose header does not say its
@@ -55,3 +57,5 @@ QByteArray programFolder();
 // Where the pictures built into the program are: the first map, the hero's
 // sprites and the picture of one monster kind.
 inline constexpr const char* BuiltInFolder = ":/pictures";
+
+}  // namespace mirewalk

@@ -10,6 +10,8 @@
 
 #include "RuntimeError.h"
 
+namespace mirewalk {
+
 // Narrows a wide whole number to T, raising overflow when it does not fit.
 template <typename T>
 T checkedNarrow(long long value)
@@ -48,3 +50,5 @@ T roundTo(double value)
 
 inline int16_t round16(double value) { return roundTo<int16_t>(value); }
 inline int32_t round32(double value) { return roundTo<int32_t>(value); }
+
+}  // namespace mirewalk

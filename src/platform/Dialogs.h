@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace mirewalk {
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -18,3 +20,5 @@ public:
     // True once quit has been called.
     virtual bool ended() const = 0;
 };
+
+}  // namespace mirewalk

@@ -4,6 +4,8 @@
 
 #include "Checked.h"
 
+namespace mirewalk {
+
 float Random::next()
 {
     ++draws_;
@@ -33,3 +35,5 @@ double floorSingleProduct(Random& random, float m)
 }
 
 int16_t roll(Random& random, int n, int k) { return round16(floorDoubleProduct(random, n) + k); }
+
+}  // namespace mirewalk

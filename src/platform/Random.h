@@ -7,6 +7,8 @@
 #include <initializer_list>
 #include <random>
 
+namespace mirewalk {
+
 class Random {
 public:
     // The next value r: one 32-bit output x of the generator gives (x >> 8) * 2^-24.
@@ -39,3 +41,5 @@ double floorSingleProduct(Random& random, float m);
 
 // A roll floor(r * n) + k, computed in double precision, from one fresh draw.
 int16_t roll(Random& random, int n, int k);
+
+}  // namespace mirewalk

@@ -1,5 +1,7 @@
 #include "RuntimeError.h"
 
+namespace mirewalk {
+
 RuntimeError::RuntimeError(int number, const std::string& text, const std::string& path,
                            const std::string& reason)
     : std::runtime_error(text),
@@ -33,3 +35,5 @@ RuntimeError programFolderError(const std::string& link, const std::string& reas
             reason};
 }
 RuntimeError invalidPictureError(const std::string& path) { return {481, "Invalid picture", path}; }
+
+}  // namespace mirewalk

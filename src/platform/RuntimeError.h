@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+namespace mirewalk {
+
 // A run-time error: its number, its text and, for a picture file, the file's
 // path and, when the system refused it, the system's reason.
 class RuntimeError : public std::runtime_error {
@@ -42,3 +44,5 @@ struct ProgramEnd {
 
 // Ends the program at once with the given exit status.
 [[noreturn]] inline void endProgram(int status = 0) { throw ProgramEnd{status}; }
+
+}  // namespace mirewalk

@@ -8,6 +8,8 @@
 
 #include "RuntimeError.h"
 
+namespace mirewalk {
+
 template <typename Record, int First = 0, int Last = 100>
 class Table {
 public:
@@ -30,3 +32,5 @@ private:
     }
     std::array<Record, Size> entries_{};
 };
+
+}  // namespace mirewalk

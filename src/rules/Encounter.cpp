@@ -2,6 +2,8 @@
 
 #include "platform/Table.h"
 
+namespace mirewalk {
+
 namespace {
 
 // One statistic of a monster kind: the field it fills and its roll floor(r * n) + k.
@@ -12,7 +14,7 @@ struct StatRoll {
 };
 
 // A monster kind: its name, its three statistics in the order they are
-// rolled, and its picture file (none for the kind shown with EnemyL).
+// rolled, and its picture file (none for E.T, whose picture is built in).
 struct Kind {
     const char* name;
     StatRoll stats[3];
@@ -46,13 +48,13 @@ MonsterPicture fill(Monster& monster, const Kind& kind, Random& random)
     monster.Reserved2 = 0;
     monster.Attack = monster.Strength;
     if (kind.picture == nullptr)
-        return {MonsterPicture::Source::EnemyL};
+        return {MonsterPicture::Source::BuiltIn};
     return {MonsterPicture::Source::File, kind.picture};
 }
 
 }  // namespace
 
-bool CheckEncounter(Game& game, Random& random)
+bool checkEncounter(Game& game, Random& random)
 {
     if (game.EncountersOn != 1 || game.StepCount != 5)
         return false;
@@ -60,7 +62,7 @@ bool CheckEncounter(Game& game, Random& random)
     return roll(random, 100, 1) < 30;
 }
 
-MonsterPicture RollMonster(Game& game, Random& random)
+MonsterPicture rollMonster(Game& game, Random& random)
 {
     if (game.EncountersOn == 1)
         game.MonsterIndex = roll(random, Kinds.Size, 1);
@@ -78,3 +80,5 @@ MonsterPicture RollMonster(Game& game, Random& random)
     monster.HP = monster.MaxHP;
     return picture;
 }
+
+}  // namespace mirewalk

@@ -6,6 +6,8 @@
 #include "platform/Checked.h"
 #include "platform/RuntimeError.h"
 
+namespace mirewalk {
+
 namespace {
 
 // The damage of a blow of value against defense: never below 0.
@@ -29,7 +31,7 @@ void payVictory(Game& game, Random& random, Dialogs& dialogs)
     game.Gold = round32(floorDoubleProduct(random, 20) + game.Gold + 5);
     game.Experience = round32(floorDoubleProduct(random, 100) + game.Experience + 10);
     if (game.Experience >= game.NextLevelExp)
-        LevelUp(game, random, dialogs);
+        levelUp(game, random, dialogs);
 }
 
 // Picks the exchange's two lines, in the order that fits the two blows, and
@@ -37,24 +39,24 @@ void payVictory(Game& game, Random& random, Dialogs& dialogs)
 std::string report(Game& game, Random& random, int16_t playerDamage, int16_t monsterDamage)
 {
     if (playerDamage > 0 && monsterDamage > 0) {
-        MonsterHitMsg(game, random);
-        PlayerHitMsg(game, random);
+        pickMonsterHitLine(game, random);
+        pickHeroHitLine(game, random);
     } else if (playerDamage > 0) {
-        MonsterMissMsg(game, random);
-        PlayerHitMsg(game, random);
+        pickMonsterMissLine(game, random);
+        pickHeroHitLine(game, random);
     } else if (monsterDamage > 0) {
-        PlayerMissMsg(game, random);
-        MonsterHitMsg(game, random);
+        pickHeroMissLine(game, random);
+        pickMonsterHitLine(game, random);
     } else {
-        MonsterMissMsg(game, random);
-        PlayerMissMsg(game, random);
+        pickMonsterMissLine(game, random);
+        pickHeroMissLine(game, random);
     }
     return game.PlayerMsg + "         " + game.MonsterMsg;
 }
 
 }  // namespace
 
-Exchange CloseRangedRound(Game& game, Random& random, Dialogs& dialogs)
+Exchange exchangeBlows(Game& game, Random& random, Dialogs& dialogs)
 {
     Monster& monster = game.currentMonster();
     game.LastDamage = blow(game.AttackPower, monster.Defense);
@@ -77,7 +79,7 @@ Exchange CloseRangedRound(Game& game, Random& random, Dialogs& dialogs)
     return {victory, report(game, random, playerDamage, monsterDamage)};
 }
 
-void LongRangedRound(Game& game, Dialogs& dialogs)
+void shootLongRange(Game& game, Dialogs& dialogs)
 {
     Monster& monster = game.currentMonster();
     wound(monster, game.LRDamage);
@@ -89,7 +91,7 @@ void LongRangedRound(Game& game, Dialogs& dialogs)
         die(dialogs, "You died while trying to fight a Monster TOO powerful for you. Game over.");
 }
 
-void LevelUp(Game& game, Random& random, Dialogs& dialogs)
+void levelUp(Game& game, Random& random, Dialogs& dialogs)
 {
     game.Strength = add16(game.Strength, 1);
     game.Defense = add16(game.Defense, 1);
@@ -100,3 +102,5 @@ void LevelUp(Game& game, Random& random, Dialogs& dialogs)
     const double gain = floorDoubleProduct(random, game.NextLevelExp);
     game.NextLevelExp = round32(gain + mul32(game.NextLevelExp, 2));
 }
+
+}  // namespace mirewalk

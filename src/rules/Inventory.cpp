@@ -5,6 +5,8 @@
 #include "platform/Checked.h"
 #include "platform/Table.h"
 
+namespace mirewalk {
+
 namespace {
 
 // The two kinds of item the inventory files by name.
@@ -20,7 +22,7 @@ const Table<Item, 1, 3> FoundItems{{{
 
 }  // namespace
 
-void RollItem(Game& game, Random& random)
+void rollItem(Game& game, Random& random)
 {
     game.ItemIndex = roll(random, 3, 1);
     game.Items[game.ItemIndex] = FoundItems[game.ItemIndex];
@@ -30,17 +32,17 @@ std::vector<ItemList> listsFor(const Item& item)
 {
     std::vector<ItemList> lists;
     if (item.Equippable == Truth::False)
-        lists.push_back(ItemList::MISC);
+        lists.push_back(ItemList::Misc);
     if (item.Kind == Armour)
-        lists.push_back(ItemList::ARMOUR);
+        lists.push_back(ItemList::Armour);
     if (item.Kind == Weapon)
-        lists.push_back(ItemList::CR);
+        lists.push_back(ItemList::CloseRange);
     return lists;
 }
 
 Find findItem(Game& game, Random& random)
 {
-    RollItem(game, random);
+    rollItem(game, random);
     const Item& found = game.Items[game.ItemIndex];
     return {found.Name, listsFor(found)};
 }
@@ -60,3 +62,5 @@ void equipLongRange(Game& game, Random& random)
     const double damage = floorSingleProduct(random, game.Strength) + game.Experience / 1000.0;
     game.LRDamage = round16(std::min(damage, 32767.0));
 }
+
+}  // namespace mirewalk

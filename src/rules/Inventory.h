@@ -8,13 +8,15 @@
 #include "platform/Random.h"
 #include "state/Game.h"
 
+namespace mirewalk {
+
 // Finds one random item: one draw r gives ItemIndex = floor(r * 3) + 1, and
 // the entry of Items at that index is written with that item. Finding it
 // again rewrites the same values, so entries 0 and 4 to 100 stay empty.
-void RollItem(Game& game, Random& random);
+void rollItem(Game& game, Random& random);
 
 // The inventory lists a found item can be filed into.
-enum class ItemList { MISC, ARMOUR, CR };
+enum class ItemList { Misc, Armour, CloseRange };
 
 // The lists an item goes to, in the order they are appended: MISC when it is
 // not equippable, ARMOUR for the kind "Armour", CR for the kind "Weapon". The
@@ -27,7 +29,7 @@ struct Find {
     std::vector<ItemList> lists;
 };
 
-// What every opening of the inventory finds: RollItem draws the item, and the
+// What every opening of the inventory finds: rollItem draws the item, and the
 // find says which lists get a row of its name.
 Find findItem(Game& game, Random& random);
 
@@ -46,3 +48,5 @@ void equipCloseRange(Game& game, Random& random, const std::string& selected);
 // Experience / 1000, rounded to the nearest whole number, a half to the even
 // one. A damage beyond the 16-bit range stops at 32767 instead of overflowing.
 void equipLongRange(Game& game, Random& random);
+
+}  // namespace mirewalk

@@ -4,6 +4,8 @@
 
 #include "platform/Table.h"
 
+namespace mirewalk {
+
 namespace {
 
 const Table<const char*, 1, 5> MonsterMissLines{{
@@ -62,22 +64,24 @@ void pickLine(Random& random, const Table<const char*, 1, N>& lines, int16_t& ke
 
 }  // namespace
 
-void MonsterMissMsg(Game& game, Random& random)
+void pickMonsterMissLine(Game& game, Random& random)
 {
     pickLine(random, MonsterMissLines, game.MissRoll, game.MonsterMsg);
 }
 
-void PlayerMissMsg(Game& game, Random& random)
+void pickHeroMissLine(Game& game, Random& random)
 {
     pickLine(random, PlayerMissLines, game.MissRoll, game.PlayerMsg);
 }
 
-void PlayerHitMsg(Game& game, Random& random)
+void pickHeroHitLine(Game& game, Random& random)
 {
     pickLine(random, PlayerHitLines, game.HitRoll, game.PlayerMsg);
 }
 
-void MonsterHitMsg(Game& game, Random& random)
+void pickMonsterHitLine(Game& game, Random& random)
 {
     pickLine(random, MonsterHitLines, game.HitRoll, game.MonsterMsg);
 }
+
+}  // namespace mirewalk

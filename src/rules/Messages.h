@@ -5,11 +5,15 @@
 #include "platform/Random.h"
 #include "state/Game.h"
 
+namespace mirewalk {
+
 // The monster's blow did no damage, or it did not strike: a line into MonsterMsg.
-void MonsterMissMsg(Game& game, Random& random);
+void pickMonsterMissLine(Game& game, Random& random);
 // The hero's blow did no damage: a line into PlayerMsg.
-void PlayerMissMsg(Game& game, Random& random);
+void pickHeroMissLine(Game& game, Random& random);
 // The hero's blow did damage: a line into PlayerMsg.
-void PlayerHitMsg(Game& game, Random& random);
+void pickHeroHitLine(Game& game, Random& random);
 // The monster's blow did damage: a line into MonsterMsg.
-void MonsterHitMsg(Game& game, Random& random);
+void pickMonsterHitLine(Game& game, Random& random);
+
+}  // namespace mirewalk

@@ -5,6 +5,8 @@
 #include "platform/Checked.h"
 #include "platform/Table.h"
 
+namespace mirewalk {
+
 namespace {
 
 constexpr int16_t StepSize = 15;
@@ -73,12 +75,14 @@ void takeStep(Game& game, Random& random, Direction direction, StepScreen& scree
             screen.showMapNo();
     }
 
-    if (CheckEncounter(game, random)) {
+    if (checkEncounter(game, random)) {
         screen.clearBattleMessages();
-        screen.openBattle(RollMonster(game, random));
+        screen.openBattle(rollMonster(game, random));
     }
     screen.drawHero(isVertical(direction) ? Facing::Front : Facing::Side);
     game.StepCount = add16(game.StepCount, 1);
 }
 
 const char* mapPictureFile(int mapNo) { return MapFiles[mapNo]; }
+
+}  // namespace mirewalk

@@ -9,6 +9,8 @@
 #include "rules/Encounter.h"
 #include "state/Game.h"
 
+namespace mirewalk {
+
 // The four directions of a step, in the order the edge rules are listed.
 enum class Direction { Down, Up, Right, Left };
 
@@ -51,7 +53,7 @@ public:
 // One step of the hero, in this order: move 15 pixels and show the
 // coordinate; apply the stops and crossings of the direction one after the
 // other (a crossing loads the new map's picture, then sets MapNo and the entry
-// coordinate and shows both); run CheckEncounter, which may roll a monster and
+// coordinate and shows both); run checkEncounter, which may roll a monster and
 // open its battle; draw the hero (front view up and down, side view left and
 // right); count the step. So the encounter check sees the earlier steps only.
 void takeStep(Game& game, Random& random, Direction direction, StepScreen& screen);
@@ -59,3 +61,5 @@ void takeStep(Game& game, Random& random, Direction direction, StepScreen& scree
 // The picture file of map n, relative to the program's folder; any other
 // n is run-time error 9 (subscript out of range).
 const char* mapPictureFile(int mapNo);
+
+}  // namespace mirewalk

@@ -1,5 +1,7 @@
 #include "NewGame.h"
 
+namespace mirewalk {
+
 void startNewGame(Game& game, Random& random, const std::string& name)
 {
     game.PlayerName = name;
@@ -18,3 +20,5 @@ void startNewGame(Game& game, Random& random, const std::string& name)
     game.EncountersOn = 1;
     game.MapNo = 1;
 }
+
+}  // namespace mirewalk

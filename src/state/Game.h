@@ -11,6 +11,8 @@
 #include "state/Monster.h"
 #include "state/Truth.h"
 
+namespace mirewalk {
+
 struct Game {
     std::string PlayerName;
     Truth LRWeaponOn = Truth::False;
@@ -48,3 +50,5 @@ struct Game {
     Monster& currentMonster() { return Monsters[MonsterIndex]; }
     const Monster& currentMonster() const { return Monsters[MonsterIndex]; }
 };
+
+}  // namespace mirewalk

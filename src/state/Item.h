@@ -5,6 +5,8 @@
 
 #include "state/Truth.h"
 
+namespace mirewalk {
+
 struct Item {
     std::string Name;                 // the text filed into the inventory lists
     std::string Kind;                 // "Weapon", "Armour" or empty
@@ -12,3 +14,5 @@ struct Item {
 
     bool operator==(const Item&) const = default;
 };
+
+}  // namespace mirewalk

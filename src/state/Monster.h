@@ -6,6 +6,8 @@
 
 #include "state/Truth.h"
 
+namespace mirewalk {
+
 struct Monster {
     std::string Name;               // display name; empty until the kind is first met
     int16_t Attack = 0;             // close-range blow value, a copy of Strength
@@ -18,3 +20,5 @@ struct Monster {
     int16_t Strength = 0;
     int16_t Defense = 0;
 };
+
+}  // namespace mirewalk

@@ -3,4 +3,8 @@
 
 #include <cstdint>
 
+namespace mirewalk {
+
 enum class Truth : int16_t { False = 0, True = -1 };
+
+}  // namespace mirewalk

@@ -6,12 +6,15 @@
 
 #include "widgets/Style.h"
 
+namespace mirewalk {
+
 namespace {
 
 // Screen readers see a game window as a window.
 QAccessibleInterface* asWindow(const QString& className, QObject* object)
 {
-    if (className != QLatin1String("GameWindow") || !object->isWidgetType())
+    if (className != QLatin1String(GameWindow::staticMetaObject.className())
+        || !object->isWidgetType())
         return nullptr;
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
 }
@@ -36,3 +39,5 @@ void GameWindow::closeEvent(QCloseEvent* event)
     event->ignore();
     emit frameClosed();
 }
+
+}  // namespace mirewalk

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+namespace mirewalk {
+
 class GameWindow : public QWidget {
     Q_OBJECT
 public:
@@ -17,3 +19,5 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
 };
+
+}  // namespace mirewalk

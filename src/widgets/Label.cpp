@@ -5,6 +5,8 @@
 
 #include "widgets/Style.h"
 
+namespace mirewalk {
+
 Label::Label(QWidget* parent, const char* name, const QString& caption, QPoint position,
              int pixelSize, QColor colour)
     : QLabel(parent)
@@ -44,3 +46,5 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }
+
+}  // namespace mirewalk

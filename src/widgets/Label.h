@@ -4,6 +4,8 @@
 
 #include <QLabel>
 
+namespace mirewalk {
+
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -27,3 +29,5 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
+
+}  // namespace mirewalk

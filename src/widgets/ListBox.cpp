@@ -5,6 +5,8 @@
 
 #include "widgets/Style.h"
 
+namespace mirewalk {
+
 namespace {
 
 // Paints a list's row with its text from the row's left edge, with no inner
@@ -89,3 +91,5 @@ void ListBox::focusOutEvent(QFocusEvent* event)
     QListWidget::focusOutEvent(event);
     viewport()->update();
 }
+
+}  // namespace mirewalk

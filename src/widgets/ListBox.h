@@ -6,6 +6,8 @@
 
 #include <QListWidget>
 
+namespace mirewalk {
+
 class ListBox : public QListWidget {
 public:
     ListBox(QWidget* parent, const char* name, QRect geometry, int pixelSize);
@@ -17,3 +19,5 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 };
+
+}  // namespace mirewalk

@@ -4,12 +4,15 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+namespace mirewalk {
+
 namespace {
 
 // Screen readers see a picture view as a picture.
 QAccessibleInterface* asPicture(const QString& className, QObject* object)
 {
-    if (className != QLatin1String("PictureView") || !object->isWidgetType())
+    if (className != QLatin1String(PictureView::staticMetaObject.className())
+        || !object->isWidgetType())
         return nullptr;
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
 }
@@ -55,3 +58,5 @@ int virtualKeyCode(int qtKey)
     default: return 0;
     }
 }
+
+}  // namespace mirewalk

@@ -6,6 +6,8 @@
 
 #include "pictures/Canvas.h"
 
+namespace mirewalk {
+
 class PictureView : public QWidget {
     Q_OBJECT
 public:
@@ -30,3 +32,5 @@ private:
 
 // The virtual key code of a Qt key: 37 to 40 for the arrows, 0 for the rest.
 int virtualKeyCode(int qtKey);
+
+}  // namespace mirewalk

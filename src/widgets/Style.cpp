@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QWidget>
 
+namespace mirewalk {
+
 namespace {
 
 // The faces the game asks for, best first: Liberation Sans has the widths of
@@ -43,3 +45,5 @@ void makeFixed(QWidget* window)
                            | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                            | Qt::WindowCloseButtonHint);
 }
+
+}  // namespace mirewalk

@@ -7,6 +7,8 @@
 
 class QWidget;
 
+namespace mirewalk {
+
 // Makes the game's proportional face the font of everything the application
 // shows, menus, boxes and dialogs included, whatever face the machine would
 // pick by default (which may be fixed-pitch), and the face that stands in for
@@ -45,3 +47,5 @@ void makeBlack(QWidget* widget);
 // Makes a window of fixed size say so to the window manager: no maximise
 // button and no resizing.
 void makeFixed(QWidget* window);
+
+}  // namespace mirewalk

@@ -1,8 +1,12 @@
 #include "TextBox.h"
 
+namespace mirewalk {
+
 TextBox::TextBox(QWidget* parent, const char* name, QRect geometry) : QLineEdit(parent)
 {
     setObjectName(QString::fromLatin1(name));
     setAccessibleName(QString::fromLatin1(name));
     setGeometry(geometry);
 }
+
+}  // namespace mirewalk

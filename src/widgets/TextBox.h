@@ -3,8 +3,12 @@
 
 #include <QLineEdit>
 
+namespace mirewalk {
+
 class TextBox : public QLineEdit {
 public:
     TextBox(QWidget* parent, const char* name, QRect geometry);
     void setNumber(long long number) { setText(QString::number(number)); }
 };
+
+}  // namespace mirewalk

@@ -8,6 +8,8 @@
 #include "widgets/Style.h"
 #include "windows/Guard.h"
 
+namespace mirewalk {
+
 namespace {
 
 // The message box of the battle: red text on black, wrapped over its lines,
@@ -80,7 +82,7 @@ void Battle::showMonsterPicture(const MonsterPicture& picture)
     case MonsterPicture::Source::File:
         Picture2->canvas().setPicture(services_.pictures.load(QString::fromLatin1(picture.file)));
         break;
-    case MonsterPicture::Source::EnemyL:
+    case MonsterPicture::Source::BuiltIn:
         Picture2->canvas().setPicture(pictures_.EnemyL.picture());
         break;
     case MonsterPicture::Source::None: return;
@@ -110,7 +112,7 @@ void Battle::showHitPoints()
 void Battle::lblAttack_Click()
 {
     guardedWhileShown(*this, services_.dialogs, [this] {
-        LongRangedRound(game_, services_.dialogs);
+        shootLongRange(game_, services_.dialogs);
         showHitPoints();
     });
 }
@@ -118,7 +120,7 @@ void Battle::lblAttack_Click()
 void Battle::lblCRA_Click()
 {
     guardedWhileShown(*this, services_.dialogs, [this] {
-        const Exchange exchange = CloseRangedRound(game_, services_.random, services_.dialogs);
+        const Exchange exchange = exchangeBlows(game_, services_.random, services_.dialogs);
         if (exchange.victory)
             navigator_.returnToMap(*this);
         BINFO->setPlainText(QString::fromStdString(exchange.report));
@@ -133,3 +135,5 @@ void Battle::lblRUN_Click()
         navigator_.returnToMap(*this);
     });
 }
+
+}  // namespace mirewalk

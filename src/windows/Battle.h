@@ -13,6 +13,9 @@
 #include "windows/Services.h"
 
 class QPlainTextEdit;
+
+namespace mirewalk {
+
 struct MonsterPicture;
 
 class Battle : public GameWindow {
@@ -59,3 +62,5 @@ private:
     const BuiltInPictures& pictures_;
     Navigator& navigator_;
 };
+
+}  // namespace mirewalk

@@ -2,6 +2,8 @@
 
 #include "windows/Guard.h"
 
+namespace mirewalk {
+
 CharacterWindow::CharacterWindow(Dialogs& dialogs, Navigator& navigator, const char* name,
                                  const QString& caption, QSize clientSize)
     : GameWindow(name, caption, clientSize),
@@ -19,3 +21,5 @@ void CharacterWindow::leaveBy(Label* back)
     back->describeKey(Qt::Key_Escape);  // the window takes Escape as closing it
     connect(this, &GameWindow::frameClosed, this, leave);
 }
+
+}  // namespace mirewalk

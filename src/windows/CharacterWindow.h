@@ -7,6 +7,8 @@
 #include "widgets/Label.h"
 #include "windows/Navigator.h"
 
+namespace mirewalk {
+
 class Dialogs;
 
 // A window shown while the map is hidden. Its BACK label, the close control
@@ -24,3 +26,5 @@ protected:
     Dialogs& dialogs_;
     Navigator& navigator_;
 };
+
+}  // namespace mirewalk

@@ -6,6 +6,8 @@
 #include "platform/Dialogs.h"
 #include "platform/RuntimeError.h"
 
+namespace mirewalk {
+
 void guarded(Dialogs& dialogs, const std::function<void()>& handler)
 {
     if (dialogs.ended())
@@ -31,3 +33,5 @@ void guardedWhileShown(const QWidget& window, Dialogs& dialogs, const std::funct
     if (window.isVisible())
         guarded(dialogs, command);
 }
+
+}  // namespace mirewalk

@@ -3,8 +3,11 @@
 
 #include <functional>
 
-class Dialogs;
 class QWidget;
+
+namespace mirewalk {
+
+class Dialogs;
 
 // Runs handler. A run-time error is reported in a message box naming what
 // failed and ends the program with status 1; an orderly end ends it with its
@@ -16,3 +19,5 @@ void guarded(Dialogs& dialogs, const std::function<void()>& handler);
 // reaches a hidden window, sent before it hid or by code, does nothing, since
 // the player cannot have given it.
 void guardedWhileShown(const QWidget& window, Dialogs& dialogs, const std::function<void()>& command);
+
+}  // namespace mirewalk

@@ -1,8 +1,11 @@
 #pragma once
 // Moving between the map and the other windows: what the battle, inventory,
-// stats and credits windows need of the main window.
 
 class QWidget;
+
+namespace mirewalk {
+
+// stats and credits windows need of the main window.
 
 class Navigator {
 public:
@@ -14,3 +17,5 @@ public:
     // where it was, and the hero is drawn from the front.
     virtual void returnToMap(QWidget& window) = 0;
 };
+
+}  // namespace mirewalk

@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QWidget>
 
+namespace mirewalk {
+
 namespace {
 
 std::unique_ptr<QMessageBox> newBox()
@@ -60,3 +62,5 @@ void QtDialogs::quit(int status)
         window->hide();
     QCoreApplication::exit(status);
 }
+
+}  // namespace mirewalk

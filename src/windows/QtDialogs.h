@@ -8,6 +8,8 @@
 
 class QMessageBox;
 
+namespace mirewalk {
+
 class QtDialogs : public Dialogs {
 public:
     QtDialogs();
@@ -35,3 +37,5 @@ inline constexpr int MaxNameLength = 100000;
 
 // The program's title, shown on every prompt and message box.
 inline constexpr const char* ProgramTitle = "Mirewalk";
+
+}  // namespace mirewalk

@@ -6,6 +6,8 @@
 
 #include "pictures/PictureFolder.h"
 
+namespace mirewalk {
+
 class Random;
 class Dialogs;
 
@@ -15,3 +17,5 @@ struct Services {
     const PictureFolder& pictures;
     const PictureFolder& builtIn;  // the pictures built into the program
 };
+
+}  // namespace mirewalk

@@ -3,6 +3,8 @@
 #include <QByteArrayList>
 #include <cmath>
 
+namespace mirewalk {
+
 namespace {
 
 // A factor that reads as a number (as Qt reads it) rounded to the nearest whole
@@ -41,3 +43,5 @@ void useWholeScale()
     // game sets the variable: the scale read from the dots per inch is rounded too.
     qputenv("QT_SCALE_FACTOR_ROUNDING_POLICY", "Round");
 }
+
+}  // namespace mirewalk

@@ -1,5 +1,8 @@
 #pragma once
 // The scale the game runs at, whole: on a scaled desktop each picture pixel
+
+namespace mirewalk {
+
 // is a square of one whole size on the screen, never one of 1 or 2 pixels.
 
 // Rounds to the nearest whole number (half up, at least 1) the scale factors
@@ -8,3 +11,5 @@
 // A factor that does not read as a number is left as it is. Call it
 // before the application is built.
 void useWholeScale();
+
+}  // namespace mirewalk

@@ -2,6 +2,8 @@
 
 #include "widgets/Style.h"
 
+namespace mirewalk {
+
 frmAbout::frmAbout(Dialogs& dialogs, Navigator& navigator)
     : CharacterWindow(dialogs, navigator, "frmAbout", QStringLiteral("ABOUT"), {418, 335})
 {
@@ -22,3 +24,5 @@ frmAbout::frmAbout(Dialogs& dialogs, Navigator& navigator)
                         Colour::Blue);
     leaveBy(lblBack);
 }
+
+}  // namespace mirewalk

@@ -3,6 +3,8 @@
 
 #include "windows/CharacterWindow.h"
 
+namespace mirewalk {
+
 class frmAbout : public CharacterWindow {
 public:
     // Builds the window, hidden.
@@ -17,3 +19,5 @@ public:
     Label* Label7;
     Label* lblBack;
 };
+
+}  // namespace mirewalk

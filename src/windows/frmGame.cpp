@@ -15,6 +15,8 @@
 #include "windows/frmInventory.h"
 #include "windows/frmStats.h"
 
+namespace mirewalk {
+
 frmGame::frmGame(Game& game, Services& services) : game_(game), services_(services)
 {
     setObjectName(QStringLiteral("frmGame"));
@@ -122,7 +124,7 @@ void frmGame::openBattle(const MonsterPicture& picture)
 
 void frmGame::redrawHero(Facing facing)
 {
-    DrawHero(Map->canvas(), pictures_.pair(facing), game_);
+    mirewalk::drawHero(Map->canvas(), pictures_.pair(facing), game_);
     Map->setAccessibleName(
         QStringLiteral("Map %1, hero at %2, %3").arg(game_.MapNo).arg(game_.PlayerX).arg(game_.PlayerY));
     Map->refresh();
@@ -245,3 +247,5 @@ void frmGame::mnuAbout_Click()
 {
     guardedWhileShown(*this, services_.dialogs, [this] { open(aboutWindow()); });
 }
+
+}  // namespace mirewalk

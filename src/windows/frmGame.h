@@ -17,6 +17,9 @@
 #include "windows/Services.h"
 
 class QAction;
+
+namespace mirewalk {
+
 class Battle;
 class frmAbout;
 class frmInventory;
@@ -97,3 +100,5 @@ private:
     std::unique_ptr<frmAbout> about_;
     QPointer<QWidget> focusBeforeLeaving_;  // the map's focus when another window opened
 };
+
+}  // namespace mirewalk

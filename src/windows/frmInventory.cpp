@@ -4,6 +4,8 @@
 #include "widgets/Style.h"
 #include "windows/Guard.h"
 
+namespace mirewalk {
+
 frmInventory::frmInventory(Game& game, Services& services, Navigator& navigator)
     : CharacterWindow(services.dialogs, navigator, "frmInventory", QStringLiteral("Inventory"),
                       {496, 338}),
@@ -75,3 +77,5 @@ void frmInventory::lblEquipLR_Click()
     // The LR list is never read: the action works with it empty, as it always is.
     guardedWhileShown(*this, dialogs_, [this] { equipLongRange(game_, services_.random); });
 }
+
+}  // namespace mirewalk

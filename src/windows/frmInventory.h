@@ -8,6 +8,8 @@
 #include "windows/CharacterWindow.h"
 #include "windows/Services.h"
 
+namespace mirewalk {
+
 class frmInventory : public CharacterWindow {
 public:
     // Builds the window, hidden, with empty lists.
@@ -44,3 +46,5 @@ private:
     Game& game_;
     Services& services_;
 };
+
+}  // namespace mirewalk

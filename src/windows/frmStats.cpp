@@ -2,6 +2,8 @@
 
 #include "widgets/Style.h"
 
+namespace mirewalk {
+
 frmStats::frmStats(const Game& game, Dialogs& dialogs, const Canvas& HD, Navigator& navigator)
     : CharacterWindow(dialogs, navigator, "frmStats", QStringLiteral("Stats"), {462, 412}),
       game_(game),
@@ -47,3 +49,5 @@ void frmStats::showHero()
     lblToNextLevel->setCaption(game.NextLevelExp);
     lblLevel->setCaption(game.Level);
 }
+
+}  // namespace mirewalk

@@ -6,6 +6,8 @@
 #include "widgets/PictureView.h"
 #include "windows/CharacterWindow.h"
 
+namespace mirewalk {
+
 class frmStats : public CharacterWindow {
 public:
     // Builds the window, hidden, with the value labels empty; its portrait is
@@ -39,3 +41,5 @@ private:
     const Game& game_;
     const Canvas& HD_;
 };
+
+}  // namespace mirewalk
