@@ -9,11 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "Elements.h"
 #include "ScriptedDialogs.h"
 #include "pictures/PictureFolder.h"
 #include "platform/Random.h"
-#include "windows/frmGame.h"
-#include "windows/frmInventory.h"
+#include "state/Game.h"
+#include "windows/MapWindow.h"
+#include "windows/Services.h"
+#include "windows/WindowNavigator.h"
 
 namespace mirewalk {
 
@@ -48,14 +51,16 @@ inline const PictureFolder& builtInPictures()
     return folder;
 }
 
-// A game in its real main window, offscreen, with scripted dialogs.
+// A game in its real windows, offscreen, with scripted dialogs.
 struct RunningGame {
     Game game;
     Random random;
     ScriptedDialogs dialogs;
     PictureFolder pictures{QStringLiteral(MIREWALK_SOURCE_DIR)};
     Services services{random, dialogs, pictures, builtInPictures()};
-    frmGame window{game, services};
+    WindowNavigator windows{game, services};
+
+    MapWindow& map() const { return *qobject_cast<MapWindow*>(windowNamed("frmGame")); }
 };
 
 // Runs one start of the given kind ("game" or "bare") in this fresh process

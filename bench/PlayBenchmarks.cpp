@@ -2,7 +2,9 @@
 // blows through the real battle window beside the rules alone, and the timers
 // left running once the game is idle.
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QTest>
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
@@ -10,7 +12,8 @@
 #include "Draws.h"
 #include "IdleTimers.h"
 #include "rules/Fight.h"
-#include "windows/Battle.h"
+#include "widgets/Label.h"
+#include "widgets/ListBox.h"
 
 using namespace mirewalk;
 
@@ -30,22 +33,24 @@ void inventoryOpenings(benchmark::State& state)
 {
     constexpr int Openings = 10000, Compared = 100;
     RunningGame run;
-    run.window.show();
-    frmInventory& inventory = run.window.inventoryWindow();
+    run.windows.showMap();
+    QAction* openInventory = element<QAction>("frmGame", "mnuinventory");
     QCoreApplication::processEvents();
     const double heapBefore = heapInUse();
     std::vector<double> samples;
     for (auto _ : state) {
         for (int opening = 0; opening < Openings; ++opening) {
             const auto begin = Clock::now();
-            run.window.mnuinventory->trigger();
+            openInventory->trigger();
             QCoreApplication::processEvents();
             samples.push_back(micros(Clock::now() - begin));
-            emit inventory.BCK->clicked();
+            emit element<Label>("frmInventory", "BCK")->clicked();
             QCoreApplication::processEvents();
         }
     }
-    const int rows = inventory.CR->count() + inventory.ARMOUR->count() + inventory.MISC->count();
+    int rows = 0;
+    for (const char* list : {"CR", "ARMOUR", "MISC"})
+        rows += element<ListBox>("frmInventory", list)->count();
     figures()["openingFirst"] = median({samples.begin(), samples.begin() + Compared});
     figures()["openingLast"] = median({samples.end() - Compared, samples.end()});
     figures()["bytesPerRow"] = (heapInUse() - heapBefore) / rows;
@@ -78,17 +83,17 @@ void endlessFight(Game& game)
 void battleExchange(benchmark::State& state)
 {
     RunningGame run;
-    run.window.show();
+    run.windows.showMap();
     run.random.feed({0.0f, drawFor(1, 5, 1), 0.0f, 0.0f, 0.0f});  // a Snake at step 6
     for (int step = 0; step < 6; ++step)
-        run.window.Map_KeyDown(37);
-    Battle& battle = run.window.battle();
+        QTest::keyClick(element("frmGame", "Map"), Qt::Key_Left);
+    Label* attack = element<Label>("Battle", "lblCRA");
     endlessFight(run.game);
     std::vector<double> samples;
     for (auto _ : state) {
         feedLines(run.random, static_cast<int>(samples.size()));
         const auto begin = Clock::now();
-        battle.lblCRA_Click();
+        emit attack->clicked();
         QCoreApplication::processEvents();
         samples.push_back(micros(Clock::now() - begin));
     }
@@ -122,15 +127,15 @@ BENCHMARK(exchangeRules)->Iterations(10000)->Unit(benchmark::kMicrosecond);
 void idleTimers(benchmark::State& state)
 {
     RunningGame run;
-    run.window.show();
+    run.windows.showMap();
     for (auto _ : state) {
         run.random.feed({0.0f, drawFor(1, 5, 1), 0.0f, 0.0f, 0.0f});  // a Snake at step 6
         for (int step = 0; step < 6; ++step)
-            run.window.Map_KeyDown(step % 2 ? 37 : 39);
-        emit run.window.battle().lblCRA->clicked();
-        emit run.window.battle().lblRUN->clicked();
-        run.window.mnuinventory->trigger();
-        emit run.window.inventoryWindow().BCK->clicked();
+            QTest::keyClick(element("frmGame", "Map"), step % 2 ? Qt::Key_Left : Qt::Key_Right);
+        emit element<Label>("Battle", "lblCRA")->clicked();
+        emit element<Label>("Battle", "lblRUN")->clicked();
+        element<QAction>("frmGame", "mnuinventory")->trigger();
+        emit element<Label>("frmInventory", "BCK")->clicked();
         settleUntilIdle();
     }
     figures()["idleTimers"] = static_cast<double>(runningTimers().size());

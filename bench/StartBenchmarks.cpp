@@ -37,8 +37,8 @@ std::shared_ptr<void> showBareWindow()
 std::shared_ptr<void> showGame()
 {
     auto run = std::make_shared<RunningGame>();
-    run->window.show();
-    run->window.repaint();
+    run->windows.showMap();
+    run->map().repaint();
     return run;
 }
 

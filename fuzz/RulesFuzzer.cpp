@@ -126,9 +126,8 @@ struct FuzzScreen : StepScreen {
     void showCoordinate(Direction) override {}
     void loadMapPicture(const char*) override {}
     void showMapNo() override {}
-    void clearBattleMessages() override {}
     void openBattle(const MonsterPicture&) override { play.screen = Screen::Battle; }
-    void drawHero(Facing) override {}
+    void showHero(Facing) override {}
 };
 
 // One step, the way the map window takes it.

@@ -10,8 +10,9 @@
 #include "widgets/Style.h"
 #include "windows/Guard.h"
 #include "windows/QtDialogs.h"
+#include "windows/Services.h"
 #include "windows/WholeScale.h"
-#include "windows/frmGame.h"
+#include "windows/WindowNavigator.h"
 
 using namespace mirewalk;
 
@@ -80,10 +81,10 @@ int main()
     const PictureFolder builtIn(QString::fromLatin1(BuiltInFolder), PictureFolder::Reading::Once);
     Services services{random, dialogs, pictures, builtIn};
 
-    frmGame window(game, services);
+    WindowNavigator windows(game, services);
     if (dialogs.ended())
         return dialogs.status();
-    frmGame::showActive(window);
+    windows.showMap();
     const int status = QApplication::exec();
     return dialogs.ended() ? dialogs.status() : status;
 }

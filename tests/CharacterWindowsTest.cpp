@@ -38,12 +38,16 @@ bool showsAll(const Label* label)
 class CharacterWindows : public GameFixture {
 protected:
     // Character > Inventory, finding the item of draw r.
-    frmInventory& openInventory(float r)
+    QWidget& openInventory(float r)
     {
         random.feed({r});
         choose(Qt::Key_C, Qt::Key_I);
-        return window->inventoryWindow();
+        return *windowNamed("frmInventory");
     }
+
+    static ListBox* list(const char* name) { return element<ListBox>("frmInventory", name); }
+    static Label* inventoryLabel(const char* name) { return element<Label>("frmInventory", name); }
+    static Label* statsLabel(const char* name) { return element<Label>("frmStats", name); }
 
     // Clicks a row of a list box, selecting it.
     static void clickRow(QListWidget* list, int row)
@@ -51,8 +55,6 @@ protected:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(row)).center());
     }
-
-    const QImage& mapImage() const { return window->Map->canvas().image(); }
 };
 
 // Draws that find each item: r below a third, the middle third, the top third.
@@ -61,17 +63,20 @@ constexpr float Sword = 0.1f, Armour = 0.5f, Stone = 0.9f;
 TEST_F(CharacterWindows, EachWindowHasItsTitleAndSizeAndShowsEveryCaptionWhole)
 {
     start();
-    click(openInventory(Stone).BCK);
+    openInventory(Stone);
+    click(inventoryLabel("BCK"));
     choose(Qt::Key_C, Qt::Key_S);
-    click(window->statsWindow().lblBACK);
+    click(statsLabel("lblBACK"));
+    choose(Qt::Key_A);
+    click(element<Label>("frmAbout", "lblBack"));
     const struct {
         QWidget* window;
         const char* title;
         QSize size;
     } windows[] = {
-        {&window->inventoryWindow(), "Inventory", {496, 338}},
-        {&window->statsWindow(), "Stats", {462, 412}},
-        {&window->aboutWindow(), "ABOUT", {418, 335}},
+        {windowNamed("frmInventory"), "Inventory", {496, 338}},
+        {windowNamed("frmStats"), "Stats", {462, 412}},
+        {windowNamed("frmAbout"), "ABOUT", {418, 335}},
     };
     for (const auto& w : windows) {
         EXPECT_EQ(w.window->windowTitle(), w.title);
@@ -83,51 +88,52 @@ TEST_F(CharacterWindows, EachWindowHasItsTitleAndSizeAndShowsEveryCaptionWhole)
         }
     }
     // The inventory's captions end before the lists beside them.
-    const frmInventory& inventory = window->inventoryWindow();
     for (const Label* caption :
-         {inventory.Label1, inventory.Label2, inventory.Label3, inventory.Label4, inventory.Label5})
+         {inventoryLabel("Label1"), inventoryLabel("Label2"), inventoryLabel("Label3"),
+          inventoryLabel("Label4"), inventoryLabel("Label5")})
         EXPECT_LE(caption->geometry().right(), 144) << caption->text().toStdString();
 }
 
 TEST_F(CharacterWindows, EveryOpeningFindsOneItemAndTheRowsPileUp)
 {
     start();
-    frmInventory& inventory = openInventory(Stone);
-    EXPECT_FALSE(window->isVisible());
+    QWidget& inventory = openInventory(Stone);
+    EXPECT_FALSE(mapWindow->isVisible());
     EXPECT_TRUE(inventory.isVisible());
-    EXPECT_EQ(rows(inventory.MISC), QStringList{"Useless Stone"});
-    EXPECT_TRUE(rows(inventory.CR).isEmpty());
-    EXPECT_TRUE(rows(inventory.ARMOUR).isEmpty());
-    EXPECT_EQ(inventory.GLD->text(), "0");
+    EXPECT_EQ(rows(list("MISC")), QStringList{"Useless Stone"});
+    EXPECT_TRUE(rows(list("CR")).isEmpty());
+    EXPECT_TRUE(rows(list("ARMOUR")).isEmpty());
+    EXPECT_EQ(element<TextBox>("frmInventory", "GLD")->text(), "0");
 
-    QTest::keyClicks(inventory.GLD, "999");  // typed gold is shown over at the next opening
+    QTest::keyClicks(element<TextBox>("frmInventory", "GLD"),
+                     "999");  // typed gold is shown over at the next opening
     game.Gold = 1234567;
     for (const float r : {Sword, Armour, Sword, Sword}) {
-        click(inventory.BCK);
+        click(inventoryLabel("BCK"));
         openInventory(r);
     }
-    EXPECT_EQ(rows(inventory.CR), QStringList({"Short Sword", "Short Sword", "Short Sword"}));
-    EXPECT_EQ(rows(inventory.ARMOUR), QStringList{"Leather Armour"});
-    EXPECT_EQ(rows(inventory.MISC), QStringList{"Useless Stone"});
-    EXPECT_TRUE(rows(inventory.LR).isEmpty());
-    EXPECT_EQ(inventory.GLD->text(), "1234567");
+    EXPECT_EQ(rows(list("CR")), QStringList({"Short Sword", "Short Sword", "Short Sword"}));
+    EXPECT_EQ(rows(list("ARMOUR")), QStringList{"Leather Armour"});
+    EXPECT_EQ(rows(list("MISC")), QStringList{"Useless Stone"});
+    EXPECT_TRUE(rows(list("LR")).isEmpty());
+    EXPECT_EQ(element<TextBox>("frmInventory", "GLD")->text(), "1234567");
     EXPECT_EQ(random.pending(), 0u);
 }
 
 TEST_F(CharacterWindows, OneRowListsShowAWholeRowAndScrollOneRowAtATime)
 {
     start();
-    frmInventory& inventory = openInventory(Armour);
+    QWidget& inventory = openInventory(Armour);
     // A row too wide for the box is cut off, not given a bar that hides it.
-    const QRect row = inventory.ARMOUR->visualItemRect(inventory.ARMOUR->item(0));
-    EXPECT_LE(row.height(), inventory.ARMOUR->viewport()->height());
-    EXPECT_EQ(inventory.ARMOUR->itemAt(2, 2), inventory.ARMOUR->item(0));
+    const QRect row = list("ARMOUR")->visualItemRect(list("ARMOUR")->item(0));
+    EXPECT_LE(row.height(), list("ARMOUR")->viewport()->height());
+    EXPECT_EQ(list("ARMOUR")->itemAt(2, 2), list("ARMOUR")->item(0));
 
     for (int i = 0; i < 3; ++i) {
-        click(inventory.BCK);
+        click(inventoryLabel("BCK"));
         openInventory(Sword);
     }
-    QListWidget* cr = inventory.CR;
+    QListWidget* cr = list("CR");
     QApplication::processEvents();                     // the list lays out its new rows
     EXPECT_EQ(cr->verticalScrollBar()->maximum(), 2);  // one position per row
     clickRow(cr, 0);
@@ -144,32 +150,33 @@ TEST_F(CharacterWindows, EquipLabelsActOnTheSelectedRows)
     game.Strength = 7;
     game.Experience = 1500;
     const int16_t defense = game.Defense;
-    click(openInventory(Armour).BCK);
-    frmInventory& inventory = openInventory(Sword);
+    openInventory(Armour);
+    click(inventoryLabel("BCK"));
+    QWidget& inventory = openInventory(Sword);
 
-    click(inventory.lblEquipA);  // nothing selected
+    click(inventoryLabel("lblEquipA"));  // nothing selected
     EXPECT_EQ(game.ArmourName, "");
-    clickRow(inventory.ARMOUR, 0);
-    click(inventory.lblEquipA);
+    clickRow(list("ARMOUR"), 0);
+    click(inventoryLabel("lblEquipA"));
     EXPECT_EQ(game.ArmourName, "Leather Armour");
     EXPECT_EQ(game.Defense, defense);
 
     random.feed({0.0f, LargestBelowOne});
-    click(inventory.lblEquipCR);
+    click(inventoryLabel("lblEquipCR"));
     EXPECT_EQ(game.AttackPower, 5);
     EXPECT_EQ(game.CRWeaponName, "");
-    clickRow(inventory.CR, 0);
-    click(inventory.lblEquipCR);
+    clickRow(list("CR"), 0);
+    click(inventoryLabel("lblEquipCR"));
     EXPECT_EQ(game.AttackPower, 2 * 7 + 4);
     EXPECT_EQ(game.CRWeaponName, "Short Sword");
-    EXPECT_EQ(rows(inventory.CR), QStringList{"Short Sword"});  // equipping keeps the row
+    EXPECT_EQ(rows(list("CR")), QStringList{"Short Sword"});  // equipping keeps the row
 
     random.feed({0.5f, 0.5f});  // with the LR list empty, as it always is
-    click(inventory.lblEquipLR);
+    click(inventoryLabel("lblEquipLR"));
     EXPECT_EQ(game.LRWeaponOn, Truth::True);
     EXPECT_EQ(game.LRDamage, 4);
     game.Experience = 2500;
-    click(inventory.lblEquipLR);
+    click(inventoryLabel("lblEquipLR"));
     EXPECT_EQ(game.LRDamage, 6);
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -178,14 +185,15 @@ TEST_F(CharacterWindows, TheKeyboardChoosesRowsAndEquipsAsTheMouseDoes)
 {
     start();
     game.Strength = 7;
-    click(openInventory(Armour).BCK);
-    frmInventory& inventory = openInventory(Sword);
+    openInventory(Armour);
+    click(inventoryLabel("BCK"));
+    QWidget& inventory = openInventory(Sword);
     QApplication::setActiveWindow(&inventory);  // as the window system does
-    ASSERT_EQ(QApplication::focusWidget(), inventory.LR);
-    const QImage focused = inventory.LR->grab().toImage();
+    ASSERT_EQ(QApplication::focusWidget(), list("LR"));
+    const QImage focused = list("LR")->grab().toImage();
     press(Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), inventory.CR);
-    EXPECT_NE(inventory.LR->grab().toImage(), focused);  // even empty, it showed the focus
+    ASSERT_EQ(QApplication::focusWidget(), list("CR"));
+    EXPECT_NE(list("LR")->grab().toImage(), focused);  // even empty, it showed the focus
     press(Qt::Key_Down);
     random.feed({LargestBelowOne});
     press(Qt::Key_C);
@@ -198,28 +206,28 @@ TEST_F(CharacterWindows, TheKeyboardChoosesRowsAndEquipsAsTheMouseDoes)
     random.feed({0.5f});
     press(Qt::Key_L);
     EXPECT_EQ(game.LRWeaponOn, Truth::True);
-    EXPECT_EQ(inventory.lblEquipCR->accessibleDescription(), "Key: C");
+    EXPECT_EQ(inventoryLabel("lblEquipCR")->accessibleDescription(), "Key: C");
     EXPECT_EQ(random.pending(), 0u);
 
     // A row's text takes the list's whole width, from its left edge.
-    inventory.MISC->addItem(QStringLiteral("Leather Armour"));
+    list("MISC")->addItem(QStringLiteral("Leather Armour"));
     QApplication::processEvents();  // the list lays out its new row
-    QImage text(inventory.MISC->size(), QImage::Format_RGB32);
+    QImage text(list("MISC")->size(), QImage::Format_RGB32);
     text.fill(Qt::white);
     QPainter painter(&text);
-    painter.setFont(inventory.MISC->font());
+    painter.setFont(list("MISC")->font());
     painter.drawText(text.rect(), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Leather Armour"));
     painter.end();
-    EXPECT_EQ(inventory.MISC->grab().toImage().convertToFormat(QImage::Format_RGB32), text);
+    EXPECT_EQ(list("MISC")->grab().toImage().convertToFormat(QImage::Format_RGB32), text);
 }
 
 TEST_F(CharacterWindows, ARunTimeErrorInAnEquipActionIsReportedAndEndsTheGame)
 {
     start();
     game.Strength = 16382;  // 2 x 16382 + 4 does not fit in 16 bits
-    frmInventory& inventory = openInventory(Sword);
+    QWidget& inventory = openInventory(Sword);
     random.feed({LargestBelowOne});
-    click(inventory.lblEquipCR);
+    click(inventoryLabel("lblEquipCR"));
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Run-time error '6':\n\nOverflow"});
     EXPECT_EQ(dialogs.endStatus, 1);
 }
@@ -228,14 +236,14 @@ TEST_F(CharacterWindows, StatsAreWrittenAfreshAtEveryOpening)
 {
     start();
     choose(Qt::Key_C, Qt::Key_S);
-    frmStats& stats = window->statsWindow();
+    QWidget& stats = *windowNamed("frmStats");
     EXPECT_TRUE(stats.isVisible());
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(stats.lblLevel->text(), "1");
-    EXPECT_EQ(stats.lblExperience->text(), "0");
-    EXPECT_EQ(stats.lblToNextLevel->text(), "200");
-    EXPECT_EQ(stats.lblCHP->text(), QString::number(game.MaxHP));
-    click(stats.lblBACK);
+    EXPECT_FALSE(mapWindow->isVisible());
+    EXPECT_EQ(statsLabel("lblLevel")->text(), "1");
+    EXPECT_EQ(statsLabel("lblExperience")->text(), "0");
+    EXPECT_EQ(statsLabel("lblToNextLevel")->text(), "200");
+    EXPECT_EQ(statsLabel("lblCHP")->text(), QString::number(game.MaxHP));
+    click(statsLabel("lblBACK"));
 
     // After a level-up: the threshold itself, not what is still missing.
     game.Experience = 250;
@@ -246,23 +254,23 @@ TEST_F(CharacterWindows, StatsAreWrittenAfreshAtEveryOpening)
     game.Strength = 11;
     game.Defense = -4;
     choose(Qt::Key_C, Qt::Key_S);
-    const QStringList shown{stats.lblExperience->text(),  stats.lblLevel->text(),
-                            stats.lblToNextLevel->text(), stats.lblMHP->text(),
-                            stats.lblCHP->text(),         stats.lblStrength->text(),
-                            stats.lblDefense->text()};
+    const QStringList shown{statsLabel("lblExperience")->text(),  statsLabel("lblLevel")->text(),
+                            statsLabel("lblToNextLevel")->text(), statsLabel("lblMHP")->text(),
+                            statsLabel("lblCHP")->text(),         statsLabel("lblStrength")->text(),
+                            statsLabel("lblDefense")->text()};
     EXPECT_EQ(shown, QStringList({"250", "2", "517", "31", "7", "11", "-4"}));
 }
 
 TEST_F(CharacterWindows, StatsShowAnyNameExactly)
 {
     start();
-    frmStats& stats = window->statsWindow();
+    QWidget& stats = *windowNamed("frmStats");
     for (const char* name : {"", "  Sir  Wade ", "Zoë Ångström 勇者", "<b>Tom</b> & Jerry"}) {
         game.PlayerName = name;
         choose(Qt::Key_C, Qt::Key_S);
-        EXPECT_EQ(stats.lblName->text(), QString::fromUtf8(name));
-        EXPECT_TRUE(showsAll(stats.lblName)) << name;  // no markup is interpreted
-        click(stats.lblBACK);
+        EXPECT_EQ(statsLabel("lblName")->text(), QString::fromUtf8(name));
+        EXPECT_TRUE(showsAll(statsLabel("lblName"))) << name;  // no markup is interpreted
+        click(statsLabel("lblBACK"));
     }
 }
 
@@ -271,10 +279,11 @@ TEST_F(CharacterWindows, StatsPortraitIsTheFrontPictureClippedToItsBox)
     start();
     press(Qt::Key_Right);  // the map now shows the hero from the side
     choose(Qt::Key_C, Qt::Key_S);
-    const QImage& portrait = window->statsWindow().charpic->canvas().image();
+    const QImage& portrait = element<PictureView>("frmStats", "charpic")->canvas().image();
     ASSERT_EQ(portrait.size(), QSize(57, 57));
     // HD is 42 x 58: its top 57 rows unscaled at the left, black beside them.
-    EXPECT_EQ(portrait.copy(0, 0, 42, 57), window->pictures().HD.picture().copy(0, 0, 42, 57));
+    EXPECT_EQ(portrait.copy(0, 0, 42, 57),
+              pictureFile("src/pictures/builtin/HD.png").copy(0, 0, 42, 57));
     QImage black(15, 57, QImage::Format_RGB32);
     black.fill(Qt::black);
     EXPECT_EQ(portrait.copy(42, 0, 15, 57), black);
@@ -295,16 +304,17 @@ TEST_F(CharacterWindows, SaveAndLoadOnlySayTheyAreNotImplemented)
     EXPECT_EQ(stateOf(game), before);
     EXPECT_EQ(mapImage(), map);
     EXPECT_EQ(random.draws(), draws);
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(mapWindow->isVisible());
     EXPECT_EQ(dialogs.endStatus, -1);
 }
 
 TEST_F(CharacterWindows, ExitEndsTheGameOnlyAfterItsBoxEvenWithHiddenWindows)
 {
     start();
-    click(openInventory(Stone).BCK);
+    openInventory(Stone);
+    click(inventoryLabel("BCK"));
     choose(Qt::Key_A);
-    click(window->aboutWindow().lblBack);
+    click(element<Label>("frmAbout", "lblBack"));
 
     int statusWhileOpen = 0;
     dialogs.onMessage = [&](const std::string&) { statusWhileOpen = dialogs.endStatus; };
@@ -317,7 +327,7 @@ TEST_F(CharacterWindows, ExitEndsTheGameOnlyAfterItsBoxEvenWithHiddenWindows)
     const std::size_t draws = random.draws();
     choose(Qt::Key_C, Qt::Key_I);
     EXPECT_EQ(random.draws(), draws);
-    EXPECT_FALSE(window->inventoryWindow().isVisible());
+    EXPECT_FALSE(windowNamed("frmInventory")->isVisible());
 }
 
 // Leaving a secondary window, by its BACK label, by its frame or by Escape.
@@ -357,7 +367,7 @@ TEST_P(LeavingAWindow, ShowsTheMapAgainWithTheHeroFromTheFront)
     ASSERT_EQ(windowsNamed(leaving.window).size(), 1);
     QWidget* opened = windowsNamed(leaving.window).first();
     EXPECT_TRUE(opened->isVisible());
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(mapWindow->isVisible());
     EXPECT_EQ(mapImage(), side);  // nothing is drawn while the map is hidden
 
     if (leaving.by == By::Frame)
@@ -368,7 +378,7 @@ TEST_P(LeavingAWindow, ShowsTheMapAgainWithTheHeroFromTheFront)
     } else
         click(opened->findChild<Label*>(leaving.back));
     EXPECT_FALSE(opened->isVisible());
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(mapWindow->isVisible());
     EXPECT_EQ(mapImage(), front);
     EXPECT_EQ(boxes(), "30 52 1");
 

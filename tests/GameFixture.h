@@ -3,6 +3,7 @@
 // a random source the test can feed, driven by real key and mouse events.
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -10,14 +11,17 @@
 #include <string>
 
 #include "Draws.h"
+#include "Elements.h"
 #include "ScriptedDialogs.h"
 #include "pictures/PictureFolder.h"
 #include "platform/Random.h"
-#include "windows/Battle.h"
-#include "windows/frmAbout.h"
-#include "windows/frmGame.h"
-#include "windows/frmInventory.h"
-#include "windows/frmStats.h"
+#include "state/Game.h"
+#include "widgets/Label.h"
+#include "widgets/ListBox.h"
+#include "widgets/PictureView.h"
+#include "widgets/TextBox.h"
+#include "windows/Services.h"
+#include "windows/WindowNavigator.h"
 
 namespace mirewalk {
 
@@ -63,18 +67,28 @@ protected:
     PictureFolder pictures{QStringLiteral(MIREWALK_SOURCE_DIR)};
     PictureFolder builtIn{QString::fromLatin1(BuiltInFolder), PictureFolder::Reading::Once};
     Services services{random, dialogs, pictures, builtIn};
-    std::unique_ptr<frmGame> window;
+    std::unique_ptr<WindowNavigator> windows;
+    QMainWindow* mapWindow = nullptr;
 
-    // Starts the game: Form_Load, then the main window shown and active.
-    void start()
+    // Starts a game with services: the name prompt, then the map window shown and active.
+    void start(Services& with)
     {
-        window = std::make_unique<frmGame>(game, services);
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        windows = std::make_unique<WindowNavigator>(game, with);
+        windows->showMap();
+        mapWindow = qobject_cast<QMainWindow*>(windowNamed("frmGame"));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(mapWindow));
     }
+    void start() { start(services); }
 
-    Battle& battle() { return window->battle(); }
+    static QWidget& battle()
+    {
+        QWidget* window = windowNamed("Battle");
+        if (!window)
+            throw std::runtime_error("no battle window");
+        return *window;
+    }
+    PictureView* mapView() { return element<PictureView>("frmGame", "Map"); }
+    const QImage& mapImage() { return mapView()->canvas().image(); }
 
     // Walks left against the stop at x = 30 up to the next encounter check,
     // fed to bring a monster of kind with its statistics drawn from stats.
@@ -82,12 +96,12 @@ protected:
     {
         // The window system makes the map active again after a battle, which
         // gives the map view its focus back; the offscreen platform must be told.
-        QApplication::setActiveWindow(window.get());
+        QApplication::setActiveWindow(mapWindow);
         random.feed({0.0f, drawFor(kind, 5, 1)});
         random.feed(stats);
         press(Qt::Key_Left, 6 - game.StepCount);
         ASSERT_TRUE(battle().isVisible());
-        ASSERT_FALSE(window->isVisible());
+        ASSERT_FALSE(mapWindow->isVisible());
     }
 
     // Presses a key n times on whichever element has the keyboard focus.
@@ -104,12 +118,12 @@ protected:
     // then the entry's access key. The About menu acts at once.
     void choose(Qt::Key menu, Qt::Key entry = Qt::Key_unknown)
     {
-        if (!window->isActiveWindow()) {  // the player clicks the window first
-            window->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        if (!mapWindow->isActiveWindow()) {  // the player clicks the window first
+            mapWindow->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(mapWindow));
         }
         QWidget* target = QApplication::focusWidget();
-        QTest::keyClick(target ? target : window.get(), menu, Qt::AltModifier);
+        QTest::keyClick(target ? target : mapWindow, menu, Qt::AltModifier);
         if (entry == Qt::Key_unknown)
             return;
         QWidget* popup = QApplication::activePopupWidget();
@@ -134,10 +148,12 @@ protected:
     }
 
     // The texts of the three boxes, for example "30 52 1".
-    std::string boxes() const
+    static std::string boxes()
     {
-        return (window->XPOS->text() + ' ' + window->YPOS->text() + ' ' + window->MNO->text())
-            .toStdString();
+        QStringList texts;
+        for (const char* box : {"XPOS", "YPOS", "MNO"})
+            texts << element<TextBox>("frmGame", box)->text();
+        return texts.join(' ').toStdString();
     }
 };
 

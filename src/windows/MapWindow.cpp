@@ -1,0 +1,169 @@
+#include "MapWindow.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <optional>
+
+#include "pictures/BuiltInPictures.h"
+#include "pictures/DrawHero.h"
+#include "platform/Dialogs.h"
+#include "rules/NewGame.h"
+#include "widgets/Label.h"
+#include "widgets/PictureView.h"
+#include "widgets/Style.h"
+#include "widgets/TextBox.h"
+#include "windows/Guard.h"
+#include "windows/Navigator.h"
+#include "windows/Services.h"
+
+namespace mirewalk {
+
+namespace {
+
+// The direction an arrow key walks; none for any other key.
+std::optional<Direction> directionOf(int key)
+{
+    switch (key) {
+    case Qt::Key_Down: return Direction::Down;
+    case Qt::Key_Up: return Direction::Up;
+    case Qt::Key_Right: return Direction::Right;
+    case Qt::Key_Left: return Direction::Left;
+    default: return std::nullopt;
+    }
+}
+
+const std::string NotImplemented = "Not implemented yet";
+
+}  // namespace
+
+MapWindow::MapWindow(Game& game, Services& services, const BuiltInPictures& pictures,
+                     Navigator& navigator)
+    : game_(game),
+      services_(services),
+      pictures_(pictures),
+      navigator_(navigator)
+{
+    setObjectName(QStringLiteral("frmGame"));
+    setWindowTitle(QStringLiteral("MIREWALK MAP SYSTEM - BY KORVANDEL"));
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(583, 454);
+    makeBlack(client);
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    makeFixed(this);
+
+    // The caption of a box, in the game's bold face.
+    const auto caption = [client](const char* name, const char* text, int left, QColor colour) {
+        new Label(client, name, QString::fromLatin1(text), {left, 24}, FontPx::Medium, colour);
+    };
+    caption("Label1", "XPOS :", 112, Colour::Green);
+    xBox_ = new TextBox(client, "XPOS", {184, 24, 65, 25});
+    caption("Label2", "YPOS :", 280, Colour::Green);
+    yBox_ = new TextBox(client, "YPOS", {352, 24, 65, 25});
+    caption("Label3", "MAP NO :", 440, Colour::Blue);
+    mapNumberBox_ = new TextBox(client, "MNO", {528, 24, 33, 25});
+    mapView_ = new PictureView(client, "Map", {120, 72, 326, 273}, true);
+    connect(mapView_, &PictureView::keyPressed, this, &MapWindow::takeKey);
+
+    setTabOrder(mapView_, xBox_);
+    setTabOrder(xBox_, yBox_);
+    setTabOrder(yBox_, mapNumberBox_);
+    mapView_->setFocus(Qt::OtherFocusReason);
+    buildMenus();
+}
+
+void MapWindow::buildMenus()
+{
+    // An entry of a menu, named, whose command runs while the map is shown.
+    const auto entry = [this](auto* menu, const char* name, const char* caption,
+                              std::function<void()> command) {
+        QAction* action = menu->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this,
+                [this, command] { guardedWhileShown(*this, services_.dialogs, command); });
+    };
+    QMenu* gameMenu = menuBar()->addMenu(QStringLiteral("&Game"));
+    gameMenu->setObjectName(QStringLiteral("mnuGame"));
+    entry(gameMenu, "mnuSave", "&Save Game", [this] { saveGame(); });
+    entry(gameMenu, "mnuLoad", "&Load Game", [this] { loadGame(); });
+    entry(gameMenu, "mnuExit", "&Exit Game", [this] { exitGame(); });
+    QMenu* characterMenu = menuBar()->addMenu(QStringLiteral("&Character"));
+    characterMenu->setObjectName(QStringLiteral("mnuCharacter"));
+    entry(characterMenu, "mnuStats", "&Stats", [this] { navigator_.openStats(); });
+    entry(characterMenu, "mnuinventory", "&Inventory", [this] { navigator_.openInventory(); });
+    entry(menuBar(), "mnuAbout", "&About", [this] { navigator_.openAbout(); });
+}
+
+void MapWindow::startGame()
+{
+    mapView_->canvas().setPicture(pictures_.firstMap);
+    const std::string name = services_.dialogs.prompt("What is your name?");
+    startNewGame(game_, services_.random, name);
+    mapNumberBox_->setNumber(game_.MapNo);
+    xBox_->setNumber(game_.PlayerX);
+    yBox_->setNumber(game_.PlayerY);
+    drawHero(Facing::Front);
+}
+
+void MapWindow::takeKey(int key)
+{
+    guardedWhileShown(*this, services_.dialogs, [this, key] {
+        if (const auto direction = directionOf(key))
+            takeStep(game_, services_.random, *direction, *this);
+    });
+}
+
+void MapWindow::showCoordinate(Direction direction)
+{
+    if (isVertical(direction))
+        yBox_->setNumber(game_.PlayerY);
+    else
+        xBox_->setNumber(game_.PlayerX);
+}
+
+void MapWindow::loadMapPicture(const char* file)
+{
+    mapView_->canvas().setPicture(services_.pictures.load(QString::fromLatin1(file)));
+}
+
+void MapWindow::showMapNo() { mapNumberBox_->setNumber(game_.MapNo); }
+
+void MapWindow::openBattle(const MonsterPicture& picture) { navigator_.openBattle(picture); }
+
+void MapWindow::showHero(Facing facing)
+{
+    // A step that opened a battle left the map hidden: it is drawn on the return.
+    if (isVisible())
+        drawHero(facing);
+}
+
+void MapWindow::drawHero(Facing facing)
+{
+    mirewalk::drawHero(mapView_->canvas(), pictures_.sprites(facing), game_);
+    mapView_->setAccessibleName(
+        QStringLiteral("Map %1, hero at %2, %3").arg(game_.MapNo).arg(game_.PlayerX).arg(game_.PlayerY));
+    mapView_->refresh();
+}
+
+void MapWindow::saveGame() { services_.dialogs.message(NotImplemented); }
+
+void MapWindow::loadGame() { services_.dialogs.message(NotImplemented); }
+
+// Thanks the player, then ends the program once the box is closed.
+void MapWindow::exitGame()
+{
+    services_.dialogs.message("Thank you for playing!");
+    endProgram(0);
+}
+
+void MapWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing the map window through its frame ends the game; a close request
+    // that reaches it while it is hidden behind another window does nothing.
+    event->ignore();
+    guardedWhileShown(*this, services_.dialogs, [] { endProgram(0); });
+}
+
+}  // namespace mirewalk

@@ -1,0 +1,63 @@
+#pragma once
+// The map window: the map with the hero on it, the boxes of its position and
+// the Game, Character and About menus. An arrow key on the map takes a step;
+// the menus open the other windows through the navigator.
+
+#include <QMainWindow>
+
+#include "rules/Movement.h"
+
+namespace mirewalk {
+
+struct BuiltInPictures;
+struct Game;
+struct Services;
+class Navigator;
+class PictureView;
+class TextBox;
+
+class MapWindow : public QMainWindow, private StepScreen {
+    Q_OBJECT
+public:
+    // Builds the window, hidden; it draws the hero with the sprites of
+    // pictures and opens the other windows through navigator.
+    MapWindow(Game& game, Services& services, const BuiltInPictures& pictures, Navigator& navigator);
+
+    // Starts a new game: the first map shown, the name prompt, the hero's
+    // start values and rolls, the boxes written and the hero drawn from the front.
+    void startGame();
+    // Puts the map view back to its picture, draws the hero at its place
+    // facing that way and repaints the view.
+    void drawHero(Facing facing);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    // A key pressed while the map view has the focus: an arrow takes a step.
+    void takeKey(int key);
+
+    // What a step shows (StepScreen).
+    void showCoordinate(Direction direction) override;
+    void loadMapPicture(const char* file) override;
+    void showMapNo() override;
+    void openBattle(const MonsterPicture& picture) override;
+    void showHero(Facing facing) override;
+
+    // The Game menu: there are no saved games, and Exit ends the game.
+    void saveGame();
+    void loadGame();
+    void exitGame();
+
+    Game& game_;
+    Services& services_;
+    const BuiltInPictures& pictures_;
+    Navigator& navigator_;
+    TextBox* xBox_;
+    TextBox* yBox_;
+    TextBox* mapNumberBox_;
+    PictureView* mapView_;
+};
+
+}  // namespace mirewalk

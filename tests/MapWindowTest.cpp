@@ -1,0 +1,186 @@
+#include <QTimer>
+
+#include "GameFixture.h"
+#include "Pixels.h"
+#include "rules/Encounter.h"
+#include "windows/QtDialogs.h"
+
+using namespace mirewalk;
+
+using MapWindowTest = GameFixture;
+
+namespace {
+
+// Every element of top, top included, shows the game's own proportional face.
+void expectTheGamesFace(const QWidget* top)
+{
+    QList<const QWidget*> widgets = top->findChildren<const QWidget*>();
+    widgets.prepend(top);
+    for (const QWidget* widget : widgets) {
+        const QFontInfo face = widget->fontInfo();
+        EXPECT_EQ(face.family().toStdString(), "Liberation Sans")
+            << widget->metaObject()->className();
+        EXPECT_FALSE(face.fixedPitch()) << widget->metaObject()->className();
+    }
+}
+
+}  // namespace
+
+TEST_F(MapWindowTest, StartsWithThePromptMapOneAndTheHeroAtItsPlace)
+{
+    dialogs.name = "Wren";
+    start();
+    ASSERT_EQ(dialogs.prompts, std::vector<std::string>{"What is your name?"});
+    EXPECT_EQ(game.PlayerName, "Wren");
+    EXPECT_EQ(random.draws(), 3u);
+    EXPECT_EQ(mapWindow->windowTitle(), "MIREWALK MAP SYSTEM - BY KORVANDEL");
+    EXPECT_EQ(mapWindow->centralWidget()->size(), QSize(583, 454));
+    EXPECT_EQ(mapWindow->minimumSize(), mapWindow->maximumSize());
+    EXPECT_TRUE(offersNoMaximise(mapWindow));
+    EXPECT_EQ(boxes(), "30 52 1");
+    EXPECT_EQ(QApplication::focusWidget(), mapView());
+    EXPECT_EQ(mapView()->canvas().picture(), pictureFile("Maps/M1.jpg"));
+
+    // The hero stands at (30, 52): its figure changes pixels there and nowhere else.
+    const Canvas& map = mapView()->canvas();
+    EXPECT_GT(heroPixels(map), 200);
+    for (int y = 0; y < 273; ++y) {
+        for (int x = 0; x < 326; ++x) {
+            if (x < 30 || x >= 72 || y < 52 || y >= 110) {
+                ASSERT_EQ(map.image().pixel(x, y), map.picture().pixel(x, y)) << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST_F(MapWindowTest, LayoutOfLabelsBoxesAndMap)
+{
+    start();
+    const auto label = [](const char* name) { return element<Label>("frmGame", name); };
+    const auto geometry = [](const char* name) { return element("frmGame", name)->geometry(); };
+    EXPECT_EQ(label("Label1")->text(), "XPOS :");
+    EXPECT_EQ(label("Label1")->pos(), QPoint(112, 24));
+    EXPECT_EQ(label("Label2")->text(), "YPOS :");
+    EXPECT_EQ(label("Label3")->text(), "MAP NO :");
+    EXPECT_EQ(label("Label3")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(label("Label1")->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+    EXPECT_EQ(geometry("XPOS"), QRect(184, 24, 65, 25));
+    EXPECT_EQ(geometry("YPOS"), QRect(352, 24, 65, 25));
+    EXPECT_EQ(geometry("MNO"), QRect(528, 24, 33, 25));
+    EXPECT_EQ(geometry("Map"), QRect(120, 72, 326, 273));
+    // Each caption fits before the box beside it.
+    EXPECT_LE(geometry("Label1").right(), 184);
+    EXPECT_LE(geometry("Label2").right(), 352);
+    EXPECT_LE(geometry("Label3").right(), 528);
+    EXPECT_EQ(element<QAction>("frmGame", "mnuSave")->text(), "&Save Game");
+    EXPECT_EQ(element<QAction>("frmGame", "mnuinventory")->text(), "&Inventory");
+    EXPECT_EQ(element<QAction>("frmGame", "mnuAbout")->text(), "&About");
+}
+
+TEST_F(MapWindowTest, EveryWindowMenuAndDialogShowsTheGamesFaceWhateverTheMachinesDefault)
+{
+    start();
+    windows->openInventory();  // each window is built the first time it opens
+    windows->openStats();
+    windows->openAbout();
+    windows->openBattle(MonsterPicture{});
+    for (const char* top : {"frmGame", "Battle", "frmInventory", "frmStats", "frmAbout"})
+        expectTheGamesFace(windowNamed(top));
+    QtDialogs real;  // the real message box and prompt, looked at while open
+    for (int dialog = 0; dialog < 2; ++dialog) {
+        QTimer::singleShot(0, [] {
+            QWidget* open = QApplication::activeModalWidget();
+            ASSERT_NE(open, nullptr);
+            expectTheGamesFace(open);
+            open->close();
+        });
+        dialog == 0 ? real.message("VICTORY!!!") : (void)real.prompt("What is your name?");
+    }
+}
+
+TEST_F(MapWindowTest, ArrowKeysWalkTheHeroAndTheBoxesFollow)
+{
+    start();
+    random.feed({LargestBelowOne});  // the sixth step's encounter roll: no monster
+    press(Qt::Key_Up);
+    EXPECT_EQ(boxes(), "30 37 1");
+    press(Qt::Key_Right, 2);
+    EXPECT_EQ(boxes(), "60 37 1");
+    press(Qt::Key_Down);
+    EXPECT_EQ(boxes(), "60 52 1");
+    press(Qt::Key_Left, 3);  // 45, 30, then stopped at 30
+    EXPECT_EQ(boxes(), "30 52 1");
+    const int16_t steps = game.StepCount;
+    for (const Qt::Key other :
+         {Qt::Key_A, Qt::Key_Space, Qt::Key_Return, Qt::Key_Home, Qt::Key_PageDown})
+        press(other);
+    EXPECT_EQ(game.StepCount, steps);
+    EXPECT_EQ(boxes(), "30 52 1");
+}
+
+TEST_F(MapWindowTest, ArrowsInAFocusedTextBoxMoveNothing)
+{
+    start();
+    press(Qt::Key_Tab);  // the map view is first in the tab order, XPOS next
+    TextBox* xBox = element<TextBox>("frmGame", "XPOS");
+    ASSERT_EQ(QApplication::focusWidget(), xBox);
+    const QImage before = mapImage();
+    press(Qt::Key_Up);
+    press(Qt::Key_Left);
+    QTest::keyClicks(xBox, "99");
+    EXPECT_EQ(game.PlayerX, 30);
+    EXPECT_EQ(game.PlayerY, 52);
+    EXPECT_EQ(game.StepCount, 0);
+    EXPECT_EQ(mapImage(), before);
+    EXPECT_NE(xBox->text(), "30");  // typed text stays until the game writes the box
+
+    click(mapView());  // the map view takes the focus back
+    press(Qt::Key_Right);
+    EXPECT_EQ(game.PlayerX, 45);
+    EXPECT_EQ(xBox->text(), "45");
+}
+
+TEST_F(MapWindowTest, WalkAroundTheSquareShowsEachMap)
+{
+    start();
+    // The encounter rolls of steps 6, 11, 16, 21 and 26 bring no monster.
+    random.feed({LargestBelowOne, LargestBelowOne, LargestBelowOne, LargestBelowOne, LargestBelowOne});
+    press(Qt::Key_Up, 4);
+    EXPECT_EQ(boxes(), "30 273 2");
+    EXPECT_EQ(mapView()->canvas().picture(), pictureFile("Maps/M2.jpg"));
+    EXPECT_EQ(heroPixels(mapView()->canvas()), 0);  // wholly below the picture
+    press(Qt::Key_Up);
+    EXPECT_EQ(boxes(), "30 258 2");
+    EXPECT_GT(heroPixels(mapView()->canvas()), 0);  // its top rows show
+
+    press(Qt::Key_Right, 20);
+    EXPECT_EQ(element<TextBox>("frmGame", "MNO")->text(), "3");
+    EXPECT_EQ(mapView()->canvas().picture(), pictureFile("Maps/M3.jpg"));
+    press(Qt::Key_Down);
+    EXPECT_EQ(element<TextBox>("frmGame", "MNO")->text(), "4");
+    EXPECT_EQ(mapView()->canvas().picture(), pictureFile("Maps/M4.jpg"));
+    press(Qt::Key_Left, 1);
+    EXPECT_EQ(element<TextBox>("frmGame", "MNO")->text(), "1");
+    EXPECT_EQ(mapView()->canvas().picture(), pictureFile("Maps/M1.jpg"));
+    EXPECT_EQ(boxes(), "326 0 1");
+}
+
+TEST_F(MapWindowTest, SideStepsDrawTheSideViewAndUpDownTheFront)
+{
+    start();
+    press(Qt::Key_Right);
+    const QImage side = mapImage();
+    press(Qt::Key_Left);
+    press(Qt::Key_Right);
+    EXPECT_EQ(mapImage(), side);
+    press(Qt::Key_Up);
+    press(Qt::Key_Down);  // back at (45, 52), now from the front
+    EXPECT_NE(mapImage(), side);
+}
+
+TEST_F(MapWindowTest, ClosingTheWindowThroughItsFrameEndsTheGame)
+{
+    start();
+    mapWindow->close();
+    EXPECT_EQ(dialogs.endStatus, 0);
+}
