@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <fstream>
+#include <malloc.h>
 #include <map>
 #include <memory>
 #include <string>
@@ -33,6 +35,23 @@ inline double median(std::vector<double> samples)
         return 0;
     std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
     return samples[samples.size() / 2];
+}
+
+// Bytes the program holds on its heap now, from the C library's allocator.
+inline double heapInUse()
+{
+    const struct mallinfo2 heap = mallinfo2();
+    return static_cast<double>(heap.uordblks + heap.hblkhd);
+}
+
+// Bytes of the process resident in memory now, from /proc/self/status.
+inline double residentNow()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stod(line.substr(6)) * 1024;
+    return 0;
 }
 
 // The figures of this run, by name, for the summary (times in microseconds).

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QTest>
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 
 #include "Bench.h"
 #include "Draws.h"
@@ -18,13 +17,6 @@
 using namespace mirewalk;
 
 namespace {
-
-// Bytes the program holds on its heap now.
-double heapInUse()
-{
-    const struct mallinfo2 heap = mallinfo2();
-    return static_cast<double>(heap.uordblks + heap.hblkhd);
-}
 
 // Opens the inventory from its menu entry 10,000 times, back to the map after
 // each: the time of one opening (menu entry to repainted window) at the start

@@ -2,7 +2,6 @@
 
 #include "platform/Checked.h"
 #include "platform/RuntimeError.h"
-#include "platform/Table.h"
 
 using namespace mirewalk;
 
@@ -51,21 +50,4 @@ TEST(Checked, ResultsInRangeAndOverflowOutsideIt)
         EXPECT_EQ(errorNumber([&] { value = c.result(); }), c.error) << c.what;
         EXPECT_EQ(value, c.value) << c.what;
     }
-}
-
-TEST(Table, IndicesOutsideZeroToHundredAreSubscriptErrors)
-{
-    Table<int> table;
-    table[0] = 1;
-    table[100] = 2;
-    EXPECT_EQ(table[100], 2);
-    EXPECT_EQ(errorNumber([&] { table[101]; }), 9);
-    EXPECT_EQ(errorNumber([&] { table[-1]; }), 9);
-}
-
-TEST(RuntimeError, ReportNamesNumberTextAndFile)
-{
-    EXPECT_EQ(fileNotFoundError("/games/Maps/M2.jpg").report(),
-              "Run-time error '53':\n\nFile not found: /games/Maps/M2.jpg");
-    EXPECT_EQ(overflowError().report(), "Run-time error '6':\n\nOverflow");
 }

@@ -80,13 +80,7 @@ protected:
     }
     void start() { start(services); }
 
-    static QWidget& battle()
-    {
-        QWidget* window = windowNamed("Battle");
-        if (!window)
-            throw std::runtime_error("no battle window");
-        return *window;
-    }
+    static QWidget& battle() { return *element("Battle", "BINFO")->window(); }
     PictureView* mapView() { return element<PictureView>("frmGame", "Map"); }
     const QImage& mapImage() { return mapView()->canvas().image(); }
 

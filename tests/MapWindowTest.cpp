@@ -184,3 +184,47 @@ TEST_F(MapWindowTest, ClosingTheWindowThroughItsFrameEndsTheGame)
     mapWindow->close();
     EXPECT_EQ(dialogs.endStatus, 0);
 }
+
+TEST_F(MapWindowTest, SaveAndLoadOnlySayTheyAreNotImplemented)
+{
+    start();
+    press(Qt::Key_Right);
+    const auto before = stateOf(game);
+    const QImage map = mapImage();
+    const std::size_t draws = random.draws();
+
+    choose(Qt::Key_G, Qt::Key_S);
+    choose(Qt::Key_G, Qt::Key_L);
+    EXPECT_EQ(dialogs.messages,
+              std::vector<std::string>({"Not implemented yet", "Not implemented yet"}));
+    EXPECT_EQ(stateOf(game), before);
+    EXPECT_EQ(mapImage(), map);
+    EXPECT_EQ(random.draws(), draws);
+    EXPECT_TRUE(mapWindow->isVisible());
+    EXPECT_EQ(dialogs.endStatus, -1);
+}
+
+TEST_F(MapWindowTest, ExitEndsTheGameOnlyAfterItsBoxEvenWithHiddenWindows)
+{
+    start();
+    random.feed({0.9f});  // the stone
+    choose(Qt::Key_C, Qt::Key_I);
+    click(element<Label>("frmInventory", "BCK"));
+    choose(Qt::Key_A);
+    click(element<Label>("frmAbout", "lblBack"));
+
+    int statusWhileOpen = 0;
+    dialogs.onMessage = [&](const std::string&) { statusWhileOpen = dialogs.endStatus; };
+    choose(Qt::Key_G, Qt::Key_E);
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"Thank you for playing!"});
+    EXPECT_EQ(statusWhileOpen, -1);
+    EXPECT_EQ(dialogs.endStatus, 0);
+
+    // Nothing runs after the end: the inventory finds nothing more, a key takes no step.
+    const std::size_t draws = random.draws();
+    choose(Qt::Key_C, Qt::Key_I);
+    QTest::keyClick(mapView(), Qt::Key_Right);
+    EXPECT_EQ(random.draws(), draws);
+    EXPECT_FALSE(windowNamed("frmInventory")->isVisible());
+    EXPECT_EQ(game.StepCount, 0);
+}

@@ -54,5 +54,6 @@ TEST(NewGame, AnyNameIsKeptUnchanged)
         Random random;
         startNewGame(game, random, name);
         EXPECT_EQ(game.PlayerName, name);
+        EXPECT_EQ(game.MaxHP, 34);  // the name changes none of the rolls
     }
 }

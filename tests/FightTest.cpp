@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "Draws.h"
+#include "MessageLines.h"
 #include "ScriptedDialogs.h"
 #include "platform/RuntimeError.h"
-#include "rules/Encounter.h"
 #include "rules/Fight.h"
-#include "rules/Messages.h"
 
 using namespace mirewalk;
 
@@ -27,53 +26,6 @@ Game battle(int16_t attackPower, int16_t defense, int16_t curHP, int16_t monster
     return game;
 }
 
-using Routine = void (*)(Game&, Random&);
-
-// The four message tables, line by line as the game words them, misspellings
-// and all; line n is the one a roll of n picks.
-const std::vector<std::string> MonsterMissLines{
-    "The Monster whipped y0 ass BEITCH with it's shoe laces and you just stand there puzzled.",
-    "The Monster tried to diss you, but you didn't understand a word the Monster said.",
-    "The MOnster kicked y0 ass and you laughed.",
-    "The Monster tried to fuck j00 to death, but you enjoyed it.",
-    "The Monster said 'Hey baby, lets get down y0!', but it didn't effect you.",
-};
-const std::vector<std::string> PlayerMissLines{
-    "You push all of your power into a single blow and slam your fist into the Monster's "
-    "stomach... "
-    "But you efforts were futile as the Monster laughs.",
-    "You jump into the air and land a fly kick directly in the opponents face, but he doesn't even "
-    "flinch!",
-    "You spin around in a circular motion with your fists spreaded slamming your fists into the "
-    "Monster's jaw several times, proving to just be a waste of energy!",
-    "You dive underground and grab the Monster's leg, but he kicks you in the head.",
-    "You grab a nearby stick on the ground and break it on the Monster and the Monster thanked you "
-    "for the kinky attempt to impress them.",
-    "You cower in fear as the Monster looked to mean for you to attack it!",
-};
-const std::vector<std::string> PlayerHitLines{
-    "You Bust the Monster's ass with the nearby stick you grabbed off of the ground!",
-    "You drop a euro on the floor and as the Monster went down to get it, you knied him in the "
-    "face!",
-    "You bent over as a volcano of shit flew into the Monster's face.",
-    "You wore out and surprised the Monster with your Hornyness!",
-    "You stoped Odrisk's apocalypse, by outscrewing the Monster!",
-    "You lifted your arms up as the stench from your armpits makes the monster crave for stench!",
-};
-const std::vector<std::string> MonsterHitLines{
-    "The Monster slammed it's fist into your face and watches you fly into a nearby tree!",
-    "The Monster kicked j00 ass and it's f00t dissappeared, leaving you scarred for life!",
-    "The Monster tied a rope around your dick and screwed you for 6 hours, draining your energy!",
-    "The Monster's shoelaces started to glow and the Monster squeezed you like an orange!",
-    "The Monster dissed you, making you cry!",
-    "The Monster grabbed a nearby stick and shoved it up your ass, while hammering the other end "
-    "into the ground.",
-    "The Monster r0x0red j00 b0x0rz!",
-    "The Monster busted j00 hiney!",
-    "The Monster shizzled j00 nizzle!",
-    "The Monster unleashed it's true stench, nearly killing you!",
-};
-
 // Dialogs that note how many draws had been made when each box opened.
 struct Watched : ScriptedDialogs {
     std::vector<std::size_t> drawsAtBox;
@@ -84,134 +36,6 @@ struct Watched : ScriptedDialogs {
 };
 
 }  // namespace
-
-TEST(RollMonster, EachKindRollsItsStatisticsInItsOwnOrder)
-{
-    struct Stats {
-        int strength, defense, maxHP;
-    };
-    struct Row {
-        int kind;
-        const char* name;
-        const char* file;   // none: the main window's EnemyL picture
-        Stats lowHighLow;   // the three statistic draws fed 0, largest, 0
-        Stats highLowHigh;  // and fed largest, 0, largest
-    };
-    const Row rows[] = {
-        {1, "Snake", "Monsters/Snake.jpg", {1, 1, 12}, {4, 3, 3}},
-        {2, "E.T", nullptr, {10, 1, 5}, {1, 4, 24}},
-        {3, "Mad Shoe", "Monsters/Shoe.jpg", {0, 39, 0}, {29, 0, 19}},
-        {4, "Smelly Sock", "Monsters/sock.jpg", {3, 5, 5}, {12, 1, 24}},
-        {5, "Crazy Nimpho", "Monsters/nopic.jpg", {4, 7, 10}, {23, 3, 39}},
-    };
-    for (const Row& row : rows) {
-        for (const bool low : {true, false}) {
-            SCOPED_TRACE(std::string(row.name) + (low ? " low-high-low" : " high-low-high"));
-            Game game;
-            game.EncountersOn = 1;
-            Random random;
-            const float a = low ? 0.0f : LargestBelowOne, b = low ? LargestBelowOne : 0.0f;
-            random.feed({drawFor(row.kind, 5, 1), a, b, a});
-            const MonsterPicture picture = rollMonster(game, random);
-
-            const Stats want = low ? row.lowHighLow : row.highLowHigh;
-            ASSERT_EQ(game.MonsterIndex, row.kind);
-            const Monster& monster = game.currentMonster();
-            EXPECT_EQ(random.draws(), 4u);
-            EXPECT_EQ(monster.Name, row.name);
-            EXPECT_EQ(monster.Strength, want.strength);
-            EXPECT_EQ(monster.Defense, want.defense);
-            EXPECT_EQ(monster.MaxHP, want.maxHP);
-            EXPECT_EQ(monster.Attack, monster.Strength);
-            EXPECT_EQ(monster.HP, monster.MaxHP);
-            EXPECT_EQ(monster.RangedOn, Truth::False);
-            EXPECT_EQ(picture.source,
-                      row.file ? MonsterPicture::Source::File : MonsterPicture::Source::BuiltIn);
-            EXPECT_STREQ(picture.file, row.file);
-        }
-    }
-}
-
-TEST(RollMonster, TheKindDrawReachesBothEndsAndARerollClearsTheEntry)
-{
-    Game game;
-    game.EncountersOn = 1;
-    game.Monsters[1].Reserved1 = 7;
-    game.Monsters[5].HP = -40;
-    Random random;
-    random.feed({0.0f, 0.0f, 0.0f, 0.0f, LargestBelowOne, 0.0f, 0.0f, 0.0f});
-    rollMonster(game, random);
-    EXPECT_EQ(game.MonsterIndex, 1);
-    EXPECT_EQ(game.Monsters[1].Reserved1, 0);
-    rollMonster(game, random);
-    EXPECT_EQ(game.MonsterIndex, 5);
-    EXPECT_EQ(game.Monsters[5].HP, 10);  // no hit points carried over
-}
-
-TEST(RollMonster, WithEncountersOffTheEntryAtTheOldIndexIsOnlyCleared)
-{
-    Game game;  // EncountersOn 0, MonsterIndex 0
-    game.Monsters[0].Name = "ghost";
-    game.Monsters[0].MaxHP = 9;
-    Random random;
-    EXPECT_EQ(rollMonster(game, random).source, MonsterPicture::Source::None);
-    EXPECT_EQ(random.draws(), 0u);
-    EXPECT_EQ(game.Monsters[0].Name, "");
-    EXPECT_EQ(game.Monsters[0].MaxHP, 0);
-}
-
-TEST(CheckEncounter, OnlyAFifthCountedStepRollsAndARollBelowThirtyStartsABattle)
-{
-    for (int steps : {0, 4, 6}) {
-        Game game;
-        game.EncountersOn = 1;
-        game.StepCount = static_cast<int16_t>(steps);
-        Random random;
-        EXPECT_FALSE(checkEncounter(game, random)) << steps;
-        EXPECT_EQ(game.StepCount, steps);
-        EXPECT_EQ(random.draws(), 0u) << steps;
-    }
-    const std::pair<int, bool> rolls[] = {{1, true}, {29, true}, {30, false}, {100, false}};
-    for (const auto& [roll, starts] : rolls) {
-        Game game;
-        game.EncountersOn = 1;
-        game.StepCount = 5;
-        Random random;
-        random.feed({drawFor(roll, 100, 1)});
-        EXPECT_EQ(checkEncounter(game, random), starts) << roll;
-        EXPECT_EQ(game.StepCount, 0);
-        EXPECT_EQ(random.draws(), 1u);
-    }
-}
-
-TEST(Messages, EveryLineComesWithItsRoll)
-{
-    struct Row {
-        Routine routine;
-        const std::vector<std::string>& lines;
-        int16_t Game::*roll;  // the two miss tables share MissRoll, the hit tables HitRoll
-        std::string Game::*line;
-    };
-    const Row rows[] = {
-        {pickMonsterMissLine, MonsterMissLines, &Game::MissRoll, &Game::MonsterMsg},
-        {pickHeroMissLine, PlayerMissLines, &Game::MissRoll, &Game::PlayerMsg},
-        {pickHeroHitLine, PlayerHitLines, &Game::HitRoll, &Game::PlayerMsg},
-        {pickMonsterHitLine, MonsterHitLines, &Game::HitRoll, &Game::MonsterMsg},
-    };
-    for (const Row& row : rows) {
-        const int n = static_cast<int>(row.lines.size());
-        for (int roll = 1; roll <= n; ++roll) {
-            SCOPED_TRACE(row.lines[0].substr(0, 12) + "... roll " + std::to_string(roll));
-            Game game;
-            Random random;
-            random.feed({roll == n ? LargestBelowOne : drawFor(roll, n, 1)});
-            row.routine(game, random);
-            EXPECT_EQ(game.*row.roll, roll);
-            EXPECT_EQ(game.*row.line, row.lines[roll - 1]);
-            EXPECT_EQ(random.draws(), 1u);
-        }
-    }
-}
 
 // Each exchange draws its two lines in the order that fits the two blows,
 // fed 0.1 then 0.9, and reports the hero's line, nine spaces, the monster's.

@@ -1,0 +1,21 @@
+#include <gtest/gtest.h>
+
+#include "pictures/Canvas.h"
+
+using namespace mirewalk;
+
+TEST(Blit, RasterOperationsPerChannel)
+{
+    QImage dst(2, 1, QImage::Format_RGB32);
+    dst.setPixel(0, 0, qRgb(0x0f, 0xf0, 0x33));
+    dst.setPixel(1, 0, qRgb(0x0f, 0xf0, 0x33));
+    QImage src(1, 1, QImage::Format_RGB32);
+    src.setPixel(0, 0, qRgb(0x30, 0x0f, 0x55));
+
+    EXPECT_TRUE(blit(dst, 0, 0, 1, 1, src, 0, 0, RasterOp::Or));
+    EXPECT_EQ(dst.pixel(0, 0), qRgb(0x3f, 0xff, 0x77));
+    EXPECT_TRUE(blit(dst, 1, 0, 1, 1, src, 0, 0, RasterOp::And));
+    EXPECT_EQ(dst.pixel(1, 0), qRgb(0x00, 0x00, 0x11));
+    EXPECT_FALSE(blit(dst, 2, 0, 1, 1, src, 0, 0, RasterOp::And));
+    EXPECT_FALSE(blit(dst, -1, 0, 1, 1, src, 0, 0, RasterOp::And));
+}

@@ -1,0 +1,120 @@
+#include <QFontMetrics>
+
+#include "GameFixture.h"
+
+using namespace mirewalk;
+
+namespace {
+
+// True when the label shows its whole caption.
+bool showsAll(const Label* label)
+{
+    return label->width() >= QFontMetrics(label->font()).horizontalAdvance(label->text());
+}
+
+// The draw that finds the stone when the inventory opens.
+constexpr float Stone = 0.9f;
+
+}  // namespace
+
+using MenuWindowTest = GameFixture;
+
+TEST_F(MenuWindowTest, EachWindowHasItsTitleAndSizeAndShowsEveryCaptionWhole)
+{
+    start();
+    windows->openInventory();  // each window is built the first time it opens
+    windows->openStats();
+    windows->openAbout();
+    const struct {
+        QWidget* window;
+        const char* title;
+        QSize size;
+    } windows[] = {
+        {windowNamed("frmInventory"), "Inventory", {496, 338}},
+        {windowNamed("frmStats"), "Stats", {462, 412}},
+        {windowNamed("frmAbout"), "ABOUT", {418, 335}},
+    };
+    for (const auto& w : windows) {
+        EXPECT_EQ(w.window->windowTitle(), w.title);
+        EXPECT_EQ(w.window->size(), w.size);
+        EXPECT_TRUE(offersNoMaximise(w.window));
+        for (const Label* label : w.window->findChildren<Label*>()) {
+            EXPECT_TRUE(showsAll(label)) << label->objectName().toStdString();
+            EXPECT_LE(label->geometry().right(), w.size.width()) << label->text().toStdString();
+        }
+    }
+    // The inventory's captions end before the lists beside them.
+    for (const Label* caption :
+         {element<Label>("frmInventory", "Label1"), element<Label>("frmInventory", "Label2"),
+          element<Label>("frmInventory", "Label3"), element<Label>("frmInventory", "Label4"),
+          element<Label>("frmInventory", "Label5")})
+        EXPECT_LE(caption->geometry().right(), 144) << caption->text().toStdString();
+}
+
+// Leaving a secondary window, by its BACK label, by its frame or by Escape.
+enum class By { Back, Frame, Escape };
+struct Leaving {
+    const char* window;
+    Qt::Key menu;
+    Qt::Key entry;
+    const char* back;
+    By by;
+};
+
+// Names the case in test listings instead of dumping its bytes.
+std::string caseName(const Leaving& leaving)
+{
+    const char* ways[] = {"ByBack", "ByFrame", "ByEscape"};
+    return std::string(leaving.window) + ways[static_cast<int>(leaving.by)];
+}
+void PrintTo(const Leaving& leaving, std::ostream* out) { *out << caseName(leaving); }
+
+class LeavingAWindow : public GameFixture, public ::testing::WithParamInterface<Leaving> {};
+
+TEST_P(LeavingAWindow, ShowsTheMapAgainWithTheHeroFromTheFront)
+{
+    const Leaving& leaving = GetParam();
+    start();
+    press(Qt::Key_Up);
+    press(Qt::Key_Down);
+    const QImage front = mapImage();
+    press(Qt::Key_Right);
+    press(Qt::Key_Left);  // the same place, now seen from the side
+    const QImage side = mapImage();
+    ASSERT_NE(side, front);
+
+    random.feed({Stone});
+    choose(leaving.menu, leaving.entry);
+    QWidget* opened = windowNamed(leaving.window);
+    EXPECT_TRUE(opened->isVisible());
+    EXPECT_FALSE(mapWindow->isVisible());
+    EXPECT_EQ(mapImage(), side);  // nothing is drawn while the map is hidden
+
+    if (leaving.by == By::Frame)
+        opened->close();
+    else if (leaving.by == By::Escape) {
+        QApplication::setActiveWindow(opened);  // as the window system does
+        QTest::keyClick(opened, Qt::Key_Escape);
+    } else
+        click(opened->findChild<Label*>(leaving.back));
+    EXPECT_FALSE(opened->isVisible());
+    EXPECT_TRUE(mapWindow->isVisible());
+    EXPECT_EQ(mapImage(), front);
+    EXPECT_EQ(boxes(), "30 52 1");
+
+    // The window is kept: the next opening shows the same one again.
+    choose(leaving.menu, leaving.entry);
+    EXPECT_TRUE(opened->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ByBackFrameOrEscape, LeavingAWindow, ::testing::ValuesIn([] {
+        std::vector<Leaving> cases;
+        for (const By by : {By::Back, By::Frame, By::Escape}) {
+            cases.push_back({"frmInventory", Qt::Key_C, Qt::Key_I, "BCK", by});
+            cases.push_back({"frmStats", Qt::Key_C, Qt::Key_S, "lblBACK", by});
+            cases.push_back({"frmAbout", Qt::Key_A, Qt::Key_unknown, "lblBack", by});
+        }
+        return cases;
+    }()),
+    [](const auto& info) { return caseName(info.param); });
