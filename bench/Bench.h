@@ -1,6 +1,6 @@
 #pragma once
 // What the benchmarks share: the clock and medians, the figures kept for the
-// summary, and a game running in its real main window offscreen.
+// summary, and a game running in its real windows offscreen.
 
 #include <algorithm>
 #include <chrono>

@@ -32,7 +32,7 @@ std::shared_ptr<void> showBareWindow()
     return window;
 }
 
-// Builds the main window (its start of a game with a scripted name), shows it
+// Builds the game's windows (the start of a game with a scripted name), shows the map
 // and paints it once.
 std::shared_ptr<void> showGame()
 {

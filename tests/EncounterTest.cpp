@@ -13,7 +13,7 @@ TEST(RollMonster, EachKindRollsItsStatisticsInItsOwnOrder)
     struct Row {
         int kind;
         const char* name;
-        const char* file;   // none: the main window's EnemyL picture
+        const char* file;   // none: E.T, whose picture is built in
         Stats lowHighLow;   // the three statistic draws fed 0, largest, 0
         Stats highLowHigh;  // and fed largest, 0, largest
     };
