@@ -16,6 +16,7 @@
 
 #include "Bench.h"
 #include "widgets/Style.h"
+#include "windows/WholeScale.h"
 
 using namespace mirewalk;
 
@@ -156,7 +157,11 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // A cold start of the game builds its application as the game does, at its whole scale.
+    const bool coldGame = argc == 2 && std::strcmp(argv[1], "--start=game") == 0;
+    const std::unique_ptr<QApplication> application = coldGame
+        ? startAtWholeScale(argc, argv)
+        : std::make_unique<QApplication>(argc, argv);
     useGameFont();
     // The offscreen platform warns at every fixed-size window; the figures matter here.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {

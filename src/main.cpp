@@ -1,9 +1,13 @@
 // Mirewalk: name a hero, walk four maps, meet monsters and fight them.
 
 #include <QApplication>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <optional>
+#include <unistd.h>
 
 #include "pictures/PictureFolder.h"
 #include "platform/Random.h"
@@ -32,7 +36,9 @@ bool displayRefused = false;
 void whileStarting(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (type != QtFatalMsg) {
-        startMessages.append(qFormatLogMessage(type, context, text));
+        const QString message = qFormatLogMessage(type, context, text);
+        if (!startMessages.contains(message))  // the look at the screen may say it first
+            startMessages.append(message);
         startWarning = text;
         displayRefused = displayRefused
             || (qstrcmp(context.category, "qt.qpa.xcb") == 0
@@ -52,34 +58,61 @@ void whileStarting(QtMsgType type, const QMessageLogContext& context, const QStr
     std::_Exit(1);
 }
 
+// A standard stream the program was started without is opened on /dev/null:
+// left closed, its number would go to the display connection, and whatever
+// the game or Qt writes to it would corrupt that connection for good.
+void openClosedStreams()
+{
+    for (int stream = 0; stream <= 2; ++stream) {
+        if (fcntl(stream, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        const int null = open("/dev/null", O_RDWR);
+        if (null > stream) {
+            dup2(null, stream);
+            close(null);
+        }
+    }
+}
+
 }  // namespace
 
 int main()
 {
-    // Writing to a closed standard error must not end the game: the write fails, the game goes on.
+    openClosedStreams();
+    // Writing to a broken standard error must not end the game: the write fails, the game goes on.
     std::signal(SIGPIPE, SIG_IGN);
-    // The game takes no command-line options: Qt is given the program's name only.
-    char name[] = "mirewalk";
+    // The game takes no command-line options: Qt is given only the program's
+    // name, the desktop entry's id, which names its windows for the desktop
+    // (the instance of X11's WM_CLASS).
+    char name[] = MIREWALK_ID;
     char* qtArgv[] = {name, nullptr};
     int qtArgc = 1;
-    useWholeScale();
     const QtMessageHandler qtHandler = qInstallMessageHandler(whileStarting);
-    QApplication app(qtArgc, qtArgv);
+    const std::unique_ptr<QApplication> application = startAtWholeScale(qtArgc, qtArgv);
     qInstallMessageHandler(qtHandler);
     for (const QString& message : std::as_const(startMessages))
         std::fprintf(stderr, "%s\n", qPrintable(message));
     QApplication::setQuitOnLastWindowClosed(false);
+    // Docks and window lists link the windows to the desktop entry by its id
+    // (X11's WM_CLASS, whose class is the game's name, and Wayland's app id)
+    // and show the hero as their icon.
+    QApplication::setApplicationName(QStringLiteral("Mirewalk"));
+    QApplication::setDesktopFileName(QStringLiteral(MIREWALK_ID));
+    QApplication::setWindowIcon(gameIcon());
     useGameFont();
     Game game;
     Random random;
     QtDialogs dialogs;
-    QByteArray folder;  // of the program, read before the name prompt
-    guarded(dialogs, [&folder] { folder = programFolder(); });
+    // The pictures beside the program, found and checked before the name prompt.
+    std::optional<PictureFolder> pictures;
+    guarded(dialogs, [&pictures] {
+        pictures.emplace(programFolder());
+        pictures->requireSubfolders({"Maps", "Monsters"});
+    });
     if (dialogs.ended())
         return dialogs.status();
-    const PictureFolder pictures(folder);
     const PictureFolder builtIn(QString::fromLatin1(BuiltInFolder), PictureFolder::Reading::Once);
-    Services services{random, dialogs, pictures, builtIn};
+    Services services{random, dialogs, *pictures, builtIn};
 
     WindowNavigator windows(game, services);
     if (dialogs.ended())

@@ -194,9 +194,6 @@ protected:
     {
         switch (GetParam().kind) {
         case Broken::PngNamedJpg: return QImage(fullPath(), "PNG");
-        // A JPEG cut in its data shows the part that is there, as picture
-        // viewers show it, and the game plays on.
-        case Broken::TruncatedData:
         case Broken::OnePixel:
         case Broken::AtTheSizeLimit: return QImage(fullPath(), "JPG");
         default: return {};
@@ -377,6 +374,17 @@ TEST(UnreadablePicture, IsReportedAsSuchWithTheSystemsReason)
     EXPECT_EQ(reportWithoutRoot(PictureFolder(folder.path())), report);
     ASSERT_EQ(chmod(maps, 0755), 0);
     EXPECT_EQ(reportWithoutRoot(PictureFolder(folder.path())), "loaded");
+}
+
+TEST(MovedFolder, PicturesAreReadThroughTheFolderOpenedAtTheStart)
+{
+    QTemporaryDir parent;
+    const QString opened = parent.path() + "/game";
+    ASSERT_TRUE(QDir().mkpath(opened + "/Maps"));
+    ASSERT_TRUE(QFile::copy(MIREWALK_SOURCE_DIR "/Maps/M2.jpg", opened + "/Maps/M2.jpg"));
+    const PictureFolder folder(opened);
+    ASSERT_TRUE(QDir().rename(opened, parent.path() + "/moved"));
+    EXPECT_EQ(folder.load(QStringLiteral("Maps/M2.jpg")).size(), QSize(326, 273));
 }
 
 using BuiltInPicture = GameFixture;

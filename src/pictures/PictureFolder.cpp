@@ -13,10 +13,38 @@
 
 namespace mirewalk {
 
+namespace {
+
+// Whether a folder is built into the program.
+bool builtIn(const QByteArray& folder) { return folder.startsWith(":/"); }
+
+// Collects what the image decoders say while a picture is read: a decoder
+// that finds a picture cut short or damaged warns, and still gives a picture.
+class DecoderWarnings {
+public:
+    DecoderWarnings() : previous_(qInstallMessageHandler(note)) { heard_ = false; }
+    ~DecoderWarnings() { qInstallMessageHandler(previous_); }
+    bool heard() const { return heard_; }
+
+private:
+    static void note(QtMsgType type, const QMessageLogContext&, const QString&)
+    {
+        heard_ = heard_ || type != QtDebugMsg;
+    }
+    static inline bool heard_ = false;
+    QtMessageHandler previous_;
+};
+
+}  // namespace
+
 PictureFolder::PictureFolder(QByteArray folder, Reading reading)
     : folder_(std::move(folder)),
       reading_(reading)
 {
+    if (builtIn(folder_))
+        return;
+    descriptor_ = ::open(folder_.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    openError_ = descriptor_ < 0 ? errno : 0;
 }
 
 PictureFolder::PictureFolder(const QString& folder, Reading reading)
@@ -24,40 +52,68 @@ PictureFolder::PictureFolder(const QString& folder, Reading reading)
 {
 }
 
+PictureFolder::~PictureFolder()
+{
+    if (descriptor_ >= 0)
+        ::close(descriptor_);
+}
+
 QByteArray PictureFolder::path(const QString& relative) const
 {
     return folder_ + '/' + QFile::encodeName(relative);
 }
 
-QImage PictureFolder::load(const QString& relative) const
+RuntimeError PictureFolder::lookError(const QByteArray& relative, int error, bool folder) const
 {
-    const QByteArray fullPath = path(relative);
-    if (reading_ == Reading::EveryLoad)
-        return read(fullPath);
-    if (!kept_.contains(fullPath))
-        kept_.insert(fullPath, read(fullPath));
-    return kept_.value(fullPath);
+    const std::string name = QFile::decodeName(folder_ + '/' + relative).toStdString();
+    if (error == ENOENT || error == ENOTDIR)
+        return folder ? pathNotFoundError(name) : fileNotFoundError(name);
+    return fileAccessError(name, std::strerror(error));
 }
 
-QImage PictureFolder::read(const QByteArray& fullPath) const
+void PictureFolder::requireSubfolders(std::initializer_list<const char*> names) const
 {
-    const std::string name = QFile::decodeName(fullPath).toStdString();
+    if (builtIn(folder_))
+        return;
+    for (const char* name : names) {
+        struct stat status {};
+        if (descriptor_ < 0)
+            throw lookError(name, openError_, true);
+        if (::fstatat(descriptor_, name, &status, 0) != 0)
+            throw lookError(name, errno, true);
+        if (!S_ISDIR(status.st_mode))
+            throw lookError(name, ENOTDIR, true);
+    }
+}
+
+QImage PictureFolder::load(const QString& relative) const
+{
+    const QByteArray name = QFile::encodeName(relative);
+    if (reading_ == Reading::EveryLoad)
+        return read(name);
+    if (!kept_.contains(name))
+        kept_.insert(name, read(name));
+    return kept_.value(name);
+}
+
+QImage PictureFolder::read(const QByteArray& relative) const
+{
+    const std::string name = QFile::decodeName(folder_ + '/' + relative).toStdString();
     QFile device;
-    if (fullPath.startsWith(":/")) {
-        device.setFileName(QString::fromUtf8(fullPath));
+    if (builtIn(folder_)) {
+        device.setFileName(QString::fromUtf8(folder_ + '/' + relative));
         if (!device.open(QIODevice::ReadOnly))
             throw fileNotFoundError(name);
     } else {
         // Not there, or a folder on its way may not be looked into: the system says which.
         struct stat status {};
-        if (::stat(fullPath.constData(), &status) != 0) {
-            if (errno == ENOENT || errno == ENOTDIR)
-                throw fileNotFoundError(name);
-            throw fileAccessError(name, std::strerror(errno));
-        }
+        if (descriptor_ < 0)
+            throw lookError(relative, openError_, false);
+        if (::fstatat(descriptor_, relative.constData(), &status, 0) != 0)
+            throw lookError(relative, errno, false);
         if (!S_ISREG(status.st_mode))  // opening a pipe or a device could wait for ever
             throw invalidPictureError(name);
-        const int file = ::open(fullPath.constData(), O_RDONLY | O_CLOEXEC);
+        const int file = ::openat(descriptor_, relative.constData(), O_RDONLY | O_CLOEXEC);
         if (file < 0)
             throw fileAccessError(name, std::strerror(errno));
         device.open(file, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
@@ -69,8 +125,9 @@ QImage PictureFolder::read(const QByteArray& fullPath) const
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > MaxPictureSide || size.height() > MaxPictureSide)
         throw invalidPictureError(name);
+    const DecoderWarnings warnings;
     const QImage picture = reader.read();
-    if (picture.isNull())
+    if (picture.isNull() || warnings.heard())
         throw invalidPictureError(name);
     return picture;
 }

@@ -5,6 +5,9 @@
 #include <QHash>
 #include <QImage>
 #include <QString>
+#include <initializer_list>
+
+#include "platform/RuntimeError.h"
 
 namespace mirewalk {
 
@@ -24,9 +27,18 @@ public:
 
     // Pictures are looked up under folder, named by the file system's own
     // bytes, which need not be UTF-8; a folder starting with ":/" is built
-    // into the program.
+    // into the program. The folder is opened here and read through for the
+    // whole game, so renaming it or unmounting its path later changes nothing.
     explicit PictureFolder(QByteArray folder, Reading reading = Reading::EveryLoad);
     explicit PictureFolder(const QString& folder, Reading reading = Reading::EveryLoad);
+    ~PictureFolder();
+    PictureFolder(const PictureFolder&) = delete;
+    PictureFolder& operator=(const PictureFolder&) = delete;
+
+    // Requires the folder to hold each of the subfolders: one that is not
+    // there is run-time error 76 (path not found) naming it; one that may
+    // not be looked at is 75, with the system's reason.
+    void requireSubfolders(std::initializer_list<const char*> names) const;
 
     // The full path of a picture given relative to the folder, e.g. "Maps/M2.jpg".
     QByteArray path(const QString& relative) const;
@@ -37,14 +49,21 @@ public:
     // be looked at or read is 75, with the system's reason; 481 (invalid
     // picture) is a file that is not a regular one (a folder, pipe, device or
     // socket, never opened), that is no readable picture, or whose header
-    // gives no size or one beyond MaxPictureSide.
+    // gives no size or one beyond MaxPictureSide, or that the decoder finds
+    // cut short or damaged anywhere.
     QImage load(const QString& relative) const;
 
 private:
-    QImage read(const QByteArray& fullPath) const;
+    QImage read(const QByteArray& relative) const;
+    // The error of a file or folder under the folder that cannot be looked
+    // at, from the system's errno: 53 (or 76 for a folder) when it is not
+    // there, else 75.
+    RuntimeError lookError(const QByteArray& relative, int error, bool folder) const;
 
     QByteArray folder_;
     Reading reading_;
+    int descriptor_ = -1;  // the folder opened, or -1 (then openError_ says why)
+    int openError_ = 0;
     mutable QHash<QByteArray, QImage> kept_;  // by full path, when read once
 };
 

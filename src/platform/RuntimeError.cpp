@@ -34,6 +34,7 @@ RuntimeError programFolderError(const std::string& link, const std::string& reas
     return {75, "Path/File access error: the program's folder cannot be found from the link", link,
             reason};
 }
+RuntimeError pathNotFoundError(const std::string& path) { return {76, "Path not found", path}; }
 RuntimeError invalidPictureError(const std::string& path) { return {481, "Invalid picture", path}; }
 
 }  // namespace mirewalk

@@ -35,6 +35,8 @@ RuntimeError fileAccessError(const std::string& path, const std::string& reason)
 // 75 as well: the system cannot say which folder holds the program, by link
 // (the system's link to the program's file), for the given reason.
 RuntimeError programFolderError(const std::string& link, const std::string& reason);
+// 76: a folder the game needs is not there.
+RuntimeError pathNotFoundError(const std::string& path);
 RuntimeError invalidPictureError(const std::string& path);  // 481: not a picture the game reads
 
 // The orderly end of the program (Exit Game, the hero's death): nothing further runs.

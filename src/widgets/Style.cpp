@@ -23,6 +23,14 @@ void useGameFont()
     QApplication::setFont(font);
 }
 
+QIcon gameIcon()
+{
+    QIcon icon;
+    for (const int side : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/mirewalk.png").arg(side), QSize(side, side));
+    return icon;
+}
+
 QFont labelFont(int pixelSize)
 {
     QFont font(QStringLiteral("MS Sans Serif"));

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 
 class QWidget;
 
@@ -14,6 +15,9 @@ namespace mirewalk {
 // pick by default (which may be fixed-pitch), and the face that stands in for
 // "MS Sans Serif". Call it once the application exists, before any window.
 void useGameFont();
+
+// The hero as the icon of the game's windows, at the sizes it is drawn at.
+QIcon gameIcon();
 
 // The game's label font: bold "MS Sans Serif" (the game's face stands in for
 // it) at a size in pixels.

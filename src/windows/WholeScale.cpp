@@ -1,47 +1,134 @@
 #include "WholeScale.h"
 
 #include <QByteArrayList>
+#include <QScreen>
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <optional>
 
 namespace mirewalk {
 
 namespace {
 
-// A factor that reads as a number (as Qt reads it) rounded to the nearest whole
-// number, half up; below 1, infinite or NaN, 1 (Qt would show no window to see).
-// One that does not read as a number is left as it is, for Qt to pass over.
-QByteArray whole(const QByteArray& factor)
+// The battle window's client area, the largest of the game's windows, with
+// room for a frame (a border around it and a title bar above), at scale 1.
+constexpr int LargestWidth = 643 + 2 * 8;
+constexpr int LargestHeight = 561 + 8 + 40;
+
+// What the game needs to know of the screen its windows open on, read with
+// Qt's own scaling off: its name and place among the screens, its free area
+// in device pixels, its logical dots per inch and the platform's own pixel ratio.
+struct Screen {
+    QString name;
+    qsizetype index = 0;
+    QSize available;
+    double dotsPerInch = 96;
+    double pixelRatio = 1;
+};
+
+// A factor as the desktop gives one: a finite number above 0, else none.
+std::optional<double> factorOf(const QByteArray& text)
 {
     bool read = false;
-    const double rounded = std::round(factor.toDouble(&read));
-    if (!read)
-        return factor;
-    return QByteArray::number(std::isfinite(rounded) && rounded > 1 ? rounded : 1.0, 'f', 0);
+    const double factor = text.trimmed().toDouble(&read);
+    if (!read || !std::isfinite(factor) || factor <= 0)
+        return std::nullopt;
+    return factor;
 }
 
-// Rounds the factors of a variable: one number, or a ';'-separated list of
-// numbers or of name=number pairs (the name ends at the last '=').
-void roundFactors(const char* variable)
+// The factor QT_SCREEN_SCALE_FACTORS gives the screen, as Qt reads it: an
+// entry "name=factor" for its name, or the plain entry at its place.
+std::optional<double> listedFactor(const QByteArray& list, const Screen& screen)
 {
-    if (!qEnvironmentVariableIsSet(variable))
-        return;
-    QByteArrayList factors = qgetenv(variable).split(';');
-    for (QByteArray& factor : factors) {
-        const qsizetype number = factor.lastIndexOf('=') + 1;
-        factor = factor.left(number) + whole(factor.mid(number));
+    const QByteArrayList entries = list.split(';');
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const qsizetype equals = entries[i].lastIndexOf('=');
+        if (equals > 0 ? entries[i].left(equals) == screen.name.toUtf8() : i == screen.index)
+            return factorOf(entries[i].mid(equals + 1));
     }
-    qputenv(variable, factors.join(';'));
+    return std::nullopt;
+}
+
+// Sets a variable back to what it was: its value, or not set.
+void restore(const char* variable, const std::optional<QByteArray>& value)
+{
+    if (value)
+        qputenv(variable, *value);
+    else
+        qunsetenv(variable);
+}
+
+std::optional<QByteArray> variable(const char* name)
+{
+    return qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+}
+
+// The screen the windows open on, as the application (built with Qt's scaling off) sees it.
+Screen primaryScreen()
+{
+    Screen screen;
+    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+        screen.name = primary->name();
+        screen.index = QGuiApplication::screens().indexOf(primary);
+        screen.pixelRatio = primary->devicePixelRatio();
+        screen.available = primary->availableGeometry().size() * screen.pixelRatio;
+        screen.dotsPerInch = primary->logicalDotsPerInch();
+    }
+    return screen;
+}
+
+// The global factor that, multiplied by Qt's own factor for the screen as Qt
+// multiplies them, gives exactly the scale: a picture pixel then covers a
+// whole number of device pixels, never one more here and there.
+double exactFactor(double scale, double screenFactor)
+{
+    double factor = scale / screenFactor;
+    for (int step = 0; step < 8 && factor * screenFactor != scale; ++step)
+        factor = std::nextafter(factor, factor * screenFactor < scale ? HUGE_VAL : 0.0);
+    return factor;
 }
 
 }  // namespace
 
-void useWholeScale()
+std::unique_ptr<QApplication> startAtWholeScale(int& argc, char** argv)
 {
-    roundFactors("QT_SCALE_FACTOR");
-    roundFactors("QT_SCREEN_SCALE_FACTORS");
-    // Qt reads the variable in place of the application's own choice, so the
-    // game sets the variable: the scale read from the dots per inch is rounded too.
-    qputenv("QT_SCALE_FACTOR_ROUNDING_POLICY", "Round");
+    const QByteArray globalVariable = qgetenv("QT_SCALE_FACTOR");
+    const QByteArray listVariable = qgetenv("QT_SCREEN_SCALE_FACTORS");
+    const std::optional<QByteArray> scalingVariable = variable("QT_ENABLE_HIGHDPI_SCALING");
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    auto application = std::make_unique<QApplication>(argc, argv);
+    const Screen screen = primaryScreen();
+    restore("QT_ENABLE_HIGHDPI_SCALING", scalingVariable);
+
+    // Qt's own factor for the screen, from its dots per inch unless scaling by them is off.
+    const bool byDots = scalingVariable.value_or(QByteArray()) != "0";
+    const double dotsFactor = byDots ? screen.dotsPerInch / 96 : 1;
+    const double asked = factorOf(globalVariable).value_or(1)
+        * listedFactor(listVariable, screen).value_or(dotsFactor) * screen.pixelRatio;
+    const double whole = std::max(1.0, std::floor(asked + 0.5));
+    const int fits = std::max(1,
+                              std::min(screen.available.width() / LargestWidth,
+                                       screen.available.height() / LargestHeight));
+    const int scale = whole > fits ? fits : static_cast<int>(whole);
+    if (whole > fits)
+        std::fprintf(
+            stderr,
+            "Mirewalk: the desktop asks for a scale of %g (%g whole); the battle window "
+            "fits the screen's free %d x %d pixels at %d at most, so the game shows at %d\n",
+            asked, whole, screen.available.width(), screen.available.height(), fits, scale);
+    if (scale == 1 && dotsFactor * screen.pixelRatio == 1)
+        return application;
+
+    // Qt is given the scale as one global factor over its own factor for the
+    // screen, which it takes as it is, not rounded.
+    application.reset();
+    qputenv("QT_SCALE_FACTOR_ROUNDING_POLICY", "PassThrough");
+    qputenv("QT_SCALE_FACTOR",
+            QByteArray::number(exactFactor(scale, dotsFactor * screen.pixelRatio), 'g', 17));
+    return std::make_unique<QApplication>(argc, argv);
 }
 
 }  // namespace mirewalk

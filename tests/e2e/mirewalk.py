@@ -96,11 +96,12 @@ def send_delete_window(window):
 class Game:
     """One run of the game from a folder of its own, so pictures can be taken away."""
 
-    def __init__(self, missing=(), env=None, launcher=None, program="mirewalk"):
+    def __init__(self, missing=(), env=None, launcher=None, program="mirewalk", cut=(), closed=(), loader=()):
         """Copies the built game to a folder of its own (as program, a path in
-        it, the pictures beside), less the missing pictures, and starts it; or
-        runs launcher, a command that starts the game some other way (then the
-        game is found by its name)."""
+        it, the pictures beside), less the missing pictures and with the cut
+        ones cut to half, and starts it (through loader, if given) with the
+        closed standard streams closed; or runs launcher, a command that starts
+        the game some other way (then the game is found by its name)."""
         self.folder = None
         if not launcher:
             self.folder = tempfile.mkdtemp(prefix="mirewalk-e2e-")
@@ -112,11 +113,13 @@ class Game:
                                 os.path.join(os.path.dirname(program), pictures))
             for relative in missing:
                 os.remove(os.path.join(self.folder, relative))
+            for relative in cut:
+                os.truncate(os.path.join(self.folder, relative), os.path.getsize(os.path.join(self.folder, relative)) // 2)
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
         environment.update(env or {})
-        command = launcher or [program]
-        self.process = subprocess.Popen(command, env=environment,
-                                        stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+        command = launcher or [*loader, program]
+        self.process = subprocess.Popen(command, env=environment, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                                        text=True, preexec_fn=lambda: [os.close(stream) for stream in closed])
         self.pid = None if launcher else self.process.pid
         self.steps = 0  # arrow presses on the map so far
         self.by_keyboard = False  # close boxes and run away with keys, not the mouse
@@ -129,7 +132,7 @@ class Game:
                 pass
         if self.process.poll() is None:
             self.process.kill()
-        self.process.communicate()
+        self.errors = self.process.communicate()[1] if not self.process.stderr.closed else ""
         if self.folder:
             shutil.rmtree(self.folder, ignore_errors=True)
 
@@ -147,7 +150,7 @@ class Game:
             app = desktop.getChildAtIndex(i)
             if app is None:
                 continue
-            if self.pid is None and app.name == "mirewalk":
+            if self.pid is None and app.name == "Mirewalk":
                 self.pid = app.get_process_id()
             if app.get_process_id() == self.pid:
                 return app

@@ -10,7 +10,7 @@ export MIREWALK_E2E_INNER=1
 XDG_RUNTIME_DIR="$(mktemp -d)"
 export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
-xvfb-run -a -s "-screen 0 ${screen}x24 -nolisten tcp" \
+xvfb-run -a -s "-screen 0 ${screen}x24 -nolisten tcp -noreset" \
     dbus-run-session -- bash -c '
         /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
         /usr/libexec/at-spi2-registryd >/dev/null 2>&1 &

@@ -1,12 +1,18 @@
 """The installed game and the Debian package: their files, and the game started from them."""
 
+import filecmp
 import glob
 import os
 import re
 import subprocess
+import time
 import unittest
 
-from mirewalk import BUILD_DIR, SOURCE_DIR, Game, scratch_folder, wait_for
+from mirewalk import BUILD_DIR, MAP_TITLE, SOURCE_DIR, Game, scratch_folder, wait_for
+
+
+def run(command):
+    return subprocess.run(command, capture_output=True, text=True, check=True).stdout
 
 
 class Installed(unittest.TestCase):
@@ -32,6 +38,12 @@ class Installed(unittest.TestCase):
             game.start("Installed")
             self.assertEqual(game.application().description, program)
             self.assertEqual(game.boxes(), "30 52 1")
+            # The window carries the desktop entry's id, and the hero as its icon (16 x 16 first).
+            window = run(["xdotool", "search", "--name", f"^{MAP_TITLE}$"]).split()[0]
+            self.assertEqual(run(["xprop", "-id", window, "WM_CLASS"]),
+                             'WM_CLASS(STRING) = "org.example.mirewalk", "Mirewalk"\n')
+            self.assertEqual(run(["xprop", "-id", window, "-len", "8", "-f", "_NET_WM_ICON", "32c",
+                                  "_NET_WM_ICON"]), "_NET_WM_ICON(CARDINAL) = 16\n")
             game.key("Up", "Up", "Up", "Up")
             wait_for(lambda: game.boxes() == "30 273 2", "map 2")
 
@@ -63,9 +75,17 @@ class Package(Installed):
         depends = field("Depends")
         for library in ("libqt6core6", "libqt6gui6", "libqt6widgets6", "fonts-liberation2"):
             self.assertIn(library, depends)
+        self.assertEqual(field("Recommends"), "qt6-wayland")
+        self.assertEqual(run(["ar", "t", package]), "debian-binary\ncontrol.tar.gz\ndata.tar.xz\n")
+        # Packed again a moment later into another folder, it is the same to the byte.
+        time.sleep(1.1)
+        again = scratch_folder(self)
+        subprocess.run(["cpack", "-G", "DEB", "--config", os.path.join(BUILD_DIR, "CPackConfig.cmake"),
+                        "-B", again], check=True, capture_output=True)
+        self.assertTrue(filecmp.cmp(package, os.path.join(again, os.path.basename(package)), shallow=False))
 
         # lintian leaves a folder of its own in the temporary folder: it gets one that goes with the test.
-        lintian = subprocess.run(["lintian", "-I", package], capture_output=True, text=True,
+        lintian = subprocess.run(["lintian", "-I", "--pedantic", package], capture_output=True, text=True,
                                  env=dict(os.environ, TMPDIR=scratch_folder(self))).stdout
         found = [line for line in lintian.splitlines() if line[:2] in ("E:", "W:") or "hardening" in line]
         if os.environ["MIREWALK_FORTIFIED"] == "0":  # a Debug or sanitized build, packed as it is
@@ -75,6 +95,7 @@ class Package(Installed):
         root = os.path.join(folder, "root")
         subprocess.run(["dpkg-deb", "-x", package, root], check=True)
         self.assertEqual(sorted(os.listdir(root)), ["usr"])
+        self.assertNotIn("PATH", run(["readelf", "-d", os.path.join(root, "usr/libexec/mirewalk/mirewalk")]))
         desktop = self.check_tree(os.path.join(root, "usr"))
         with open(desktop) as entry:
             self.assertIn('Exec="/usr/libexec/mirewalk/mirewalk"\n', entry.read())

@@ -7,9 +7,11 @@ import unittest
 
 from mirewalk import MAP_TITLE, SOURCE_DIR, Game, scratch_folder
 
-# Desktops' factors for each screen, a picture pixel's size at each, Qt's variables as Plasma sets them.
-FACTORS = {(1600, 1200): (("2", 2),), (1920, 1080): (("1.25", 1), ("0", 1)), (2560, 1440): (("1.5", 2),)}
-VARIABLES = {"QT_SCALE_FACTOR": "{}", "QT_SCREEN_SCALE_FACTORS": "screen={};"}
+# Desktops' factors for each screen and a picture pixel's size at each: the factor rounded, then
+# lowered until the battle window fits; Qt's variables as Plasma sets them.
+FACTORS = {(1600, 1200): (("2", 1), ("1e9", 1)), (1920, 1080): (("1.25", 1), ("1.5", 1), ("0", 1)),
+           (2560, 1440): (("1.5", 2),)}
+VARIABLES = {"QT_SCALE_FACTOR": "{}", "QT_SCREEN_SCALE_FACTORS": "screen={};", "Xft.dpi": None}
 
 
 def pixels(path):
@@ -28,7 +30,10 @@ class Scaling(unittest.TestCase):
         self.screen = tuple(map(int, subprocess.check_output(["xdotool", "getdisplaygeometry"]).split()))
         for (factor, side), variable in itertools.product(FACTORS[self.screen], VARIABLES):
             with self.subTest(variable, factor=factor):
-                self.play({variable: VARIABLES[variable].format(factor)}, side)
+                # X11 desktops give the dots per inch as a resource of the X server.
+                dots = "" if VARIABLES[variable] else f"Xft.dpi: {96 * float(factor):g}"
+                subprocess.run(["xrdb", "-nocpp", "-load"], input=dots, text=True, check=True)
+                self.play({variable: VARIABLES[variable].format(factor)} if VARIABLES[variable] else {}, side)
 
     def play(self, env, side):
         with Game(env=env) as game:

@@ -70,13 +70,25 @@ class StartAndWalk(unittest.TestCase):
         self.assertIn(os.path.join(self.game.folder, "Maps", "M2.jpg"), report)
         self.assertNotEqual(self.game.exit_status(), 0)
 
-    def test_a_closed_error_stream_changes_neither_the_report_nor_the_status(self):
-        self.game.close()
-        self.game = Game(missing=["Maps/M2.jpg"])
-        self.game.process.stderr.close()  # nobody reads what the game writes there
-        self.game.start("Arn")
-        self.game.key("Up", "Up", "Up", "Up")
-        self.assertIn("File not found", self.game.ok())
+    def test_closed_or_broken_streams_change_neither_the_report_nor_the_status(self):
+        # Each standard stream closed, Qt warning of an unset runtime folder at the start, or
+        # nobody reading the error stream; a map cut short is no picture.
+        for closed in ((0,), (1,), (2,), None):
+            with self.subTest(closed=closed):
+                self.game.close()
+                self.game = Game(cut=["Maps/M2.jpg"], closed=closed or (),
+                                 env={"XDG_RUNTIME_DIR": "", "TMPDIR": scratch_folder(self)})
+                if closed is None:
+                    self.game.process.stderr.close()
+                self.game.start("Arn")
+                self.game.key("Up", "Up", "Up", "Up")
+                self.assertIn("Invalid picture: " + os.path.join(self.game.folder, "Maps", "M2.jpg"), self.game.ok())
+                self.assertEqual(self.game.exit_status(), 1)
+
+    def test_a_program_folder_without_the_pictures_is_refused_before_the_prompt(self):
+        self.game.close()  # through the dynamic loader the program's folder is the loader's
+        self.game = Game(loader=["/lib64/ld-linux-x86-64.so.2"])
+        self.assertRegex(self.game.ok(), r"^Run-time error '76':\s*Path not found: /.+/Maps$")
         self.assertEqual(self.game.exit_status(), 1)
 
     def test_closing_the_map_window_ends_the_game(self):
