@@ -81,7 +81,7 @@ protected:
     void start() { start(services); }
 
     static QWidget& battle() { return *element("Battle", "BINFO")->window(); }
-    PictureView* mapView() { return element<PictureView>("frmGame", "Map"); }
+    static PictureView* mapView() { return element<PictureView>("frmGame", "Map"); }
     const QImage& mapImage() { return mapView()->canvas().image(); }
 
     // Walks left against the stop at x = 30 up to the next encounter check,

@@ -165,19 +165,6 @@ TEST_F(MapWindowTest, WalkAroundTheSquareShowsEachMap)
     EXPECT_EQ(boxes(), "326 0 1");
 }
 
-TEST_F(MapWindowTest, SideStepsDrawTheSideViewAndUpDownTheFront)
-{
-    start();
-    press(Qt::Key_Right);
-    const QImage side = mapImage();
-    press(Qt::Key_Left);
-    press(Qt::Key_Right);
-    EXPECT_EQ(mapImage(), side);
-    press(Qt::Key_Up);
-    press(Qt::Key_Down);  // back at (45, 52), now from the front
-    EXPECT_NE(mapImage(), side);
-}
-
 TEST_F(MapWindowTest, ClosingTheWindowThroughItsFrameEndsTheGame)
 {
     start();

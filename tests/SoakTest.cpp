@@ -2,8 +2,10 @@
 // taking the focus and typed into, every menu entry by keyboard and by mouse,
 // every battle command, every Equip and BACK, and windows closed through
 // their frames. After every action the windows' invariants must hold: one
-// window shown, no menu left open, the boxes showing the game's numbers, no
-// run-time error.
+// window shown, no menu left open, the boxes showing the game's numbers, the
+// map view on the screen the same to the pixel as a whole redraw of the hero
+// at its place, no run-time error. The player keeps a way for a while, so the
+// walks cross to all four maps and meet their stops.
 //
 // Two ways to play: many games, where a death, Exit or closing the map starts
 // a new game, and one long game, where the player never chooses Exit or
@@ -26,6 +28,7 @@
 #include <sstream>
 
 #include "GameFixture.h"
+#include "pictures/BuiltInPictures.h"
 #include "windows/QtDialogs.h"
 
 using namespace mirewalk;
@@ -47,6 +50,9 @@ protected:
     std::map<std::string, int> done;  // how often each action was taken
     bool typedInto[3] = {};           // XPOS, YPOS, MNO hold text the player typed
     bool oneGame = false;             // the player never ends the game
+    const BuiltInPictures sprites = loadBuiltInPictures(builtIn);
+    Facing facing = Facing::Front;  // the way the map last drew the hero
+    int heading = 0;                // the arrow the player walks with
     int games = 1;
 
     // A number from 0 to n - 1.
@@ -99,6 +105,7 @@ protected:
         random = Random();
         dialogs = ScriptedDialogs();
         typedInto[0] = typedInto[1] = typedInto[2] = false;
+        facing = Facing::Front;
         ++games;
         start();
         note("new game");
@@ -110,7 +117,9 @@ protected:
     void arrowKey()
     {
         static const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down};
-        const Qt::Key key = keys[pick(4)];
+        if (pick(10) == 0)  // the player keeps a way for a while, so walks reach every map
+            heading = pick(4);
+        const Qt::Key key = keys[heading];
         note("arrow " + std::to_string(key - Qt::Key_Left));
         activate(mapWindow);
         const bool onMap = QApplication::focusWidget() == mapView();
@@ -118,6 +127,7 @@ protected:
         QTest::keyClick(QApplication::focusWidget(), key);
         if (!onMap)
             return;
+        facing = key == Qt::Key_Up || key == Qt::Key_Down ? Facing::Front : Facing::Side;
         // The step wrote its coordinate's box, and MNO at a crossing.
         typedInto[key == Qt::Key_Up || key == Qt::Key_Down ? 1 : 0] = false;
         if (game.MapNo != mapNo)
@@ -306,9 +316,13 @@ protected:
     {
         start();
         for (int n = 1; n <= actions; ++n) {
-            ++visits[shownWindow().first->objectName().toStdString()];
+            QWidget* before = shownWindow().first;
+            ++visits[before->objectName().toStdString()];
             act();
             settle();
+            if (before != mapWindow)  // a return to the map draws the hero from the front
+                facing = Facing::Front;
+            ++visits["map " + std::to_string(game.MapNo)];
             const std::string wrong = broken();
             ASSERT_TRUE(wrong.empty()) << "after action " << n << " of game " << games << ": "
                                        << wrong << "\nlatest actions: " << trailText();
@@ -325,7 +339,8 @@ protected:
     // The run reached every window and took every action that does not end a game.
     void expectEveryWindowAndAction()
     {
-        for (const char* name : {"frmGame", "Battle", "frmInventory", "frmStats", "frmAbout"})
+        for (const char* name : {"frmGame", "Battle", "frmInventory", "frmStats", "frmAbout",
+                                 "map 1", "map 2", "map 3", "map 4"})
             EXPECT_GT(visits[name], 0) << name;
         const QString actions = QStringLiteral(
             "click lblCRA, click lblAttack, click lblDefend, click lblITEM, click lblRUN, "
@@ -354,6 +369,17 @@ protected:
             out << shown << " windows shown; ";
         if (QApplication::activePopupWidget())
             out << "a menu left open; ";
+        // The map view on the screen shows what a whole redraw of the same state shows.
+        if (mapWindow->isVisible()) {
+            Canvas whole(mapView()->size());
+            whole.setPicture(mapView()->canvas().picture());
+            drawHero(whole, sprites.sprites(facing), game);
+            const QRect view(mapView()->mapTo(mapWindow, QPoint()), mapView()->size());
+            const QPixmap shown = mapWindow->screen()->grabWindow(
+                mapWindow->winId(), view.x(), view.y(), view.width(), view.height());
+            if (shown.toImage().convertToFormat(QImage::Format_RGB32) != whole.image())
+                out << "the map view differs from a whole redraw; ";
+        }
         const long long values[] = {g.PlayerX, g.PlayerY, g.MapNo};
         const TextBox* boxes[] = {element<TextBox>("frmGame", "XPOS"),
                                   element<TextBox>("frmGame", "YPOS"),

@@ -20,6 +20,8 @@ public:
     // The image becomes the picture alone, drawn unscaled at the top-left
     // corner over the background.
     void clear();
+    // The same within area only: the rest of the image stays as it is.
+    void restore(const QRect& area);
 
     // The drawing surface for bit-block transfers.
     QImage& surface() { return image_; }

@@ -15,7 +15,13 @@ struct SpritePair {
 
 // Clears the map back to its picture, then paints the hero at (PlayerX,
 // PlayerY): the mask ORed in, then the sprite ANDed, so the map
-// shows through the sprite's white background. Parts outside the map are cut off.
-void drawHero(Canvas& map, const SpritePair& pair, const Game& game);
+// shows through the sprite's white background. Parts outside the map are cut
+// off. Returns the part of the map the hero covers, empty when none.
+QRect drawHero(Canvas& map, const SpritePair& pair, const Game& game);
+
+// The same picture as drawHero at the cost of the pixels that change: puts the
+// map's picture back only over previous, the part the hero covered when it was
+// last painted over this picture, then paints the hero. Returns the part it covers.
+QRect moveHero(Canvas& map, const SpritePair& pair, const Game& game, const QRect& previous);
 
 }  // namespace mirewalk

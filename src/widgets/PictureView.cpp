@@ -32,12 +32,13 @@ PictureView::PictureView(QWidget* parent, const char* name, QRect geometry, bool
     setFocusPolicy(takesKeys ? Qt::StrongFocus : Qt::NoFocus);
 }
 
-void PictureView::paintEvent(QPaintEvent*)
+void PictureView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     // On a scaled screen each picture pixel becomes a sharp block, never a blur.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(0, 0, canvas_.image());
+    for (const QRect& area : event->region())
+        painter.drawImage(area, canvas_.image(), area);
 }
 
 void PictureView::keyPressEvent(QKeyEvent* event) { emit keyPressed(event->key()); }

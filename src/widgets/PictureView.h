@@ -15,8 +15,9 @@ public:
 
     Canvas& canvas() { return canvas_; }
     const Canvas& canvas() const { return canvas_; }
-    // Puts the canvas's image on the screen.
+    // Puts the canvas's image on the screen: the whole of it, or the area that changed.
     void refresh() { update(); }
+    void refresh(const QRegion& area) { update(area); }
 
 signals:
     void keyPressed(int key);

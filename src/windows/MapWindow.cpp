@@ -126,25 +126,41 @@ void MapWindow::showCoordinate(Direction direction)
 void MapWindow::loadMapPicture(const char* file)
 {
     mapView_->canvas().setPicture(services_.pictures.load(QString::fromLatin1(file)));
+    heroArea_.reset();
 }
 
 void MapWindow::showMapNo() { mapNumberBox_->setNumber(game_.MapNo); }
 
 void MapWindow::openBattle(const MonsterPicture& picture) { navigator_.openBattle(picture); }
 
+// A step on the same map changes only where the hero was and where it is:
+// only they are put back, drawn and repainted. A new map is drawn whole.
 void MapWindow::showHero(Facing facing)
 {
     // A step that opened a battle left the map hidden: it is drawn on the return.
-    if (isVisible())
+    if (!isVisible())
+        return;
+    if (!heroArea_) {
         drawHero(facing);
+        return;
+    }
+    const QRect previous = *heroArea_;
+    heroArea_ = moveHero(mapView_->canvas(), pictures_.sprites(facing), game_, previous);
+    nameHerosPlace();
+    mapView_->refresh(QRegion(previous).united(*heroArea_));
 }
 
 void MapWindow::drawHero(Facing facing)
 {
-    mirewalk::drawHero(mapView_->canvas(), pictures_.sprites(facing), game_);
+    heroArea_ = mirewalk::drawHero(mapView_->canvas(), pictures_.sprites(facing), game_);
+    nameHerosPlace();
+    mapView_->refresh();
+}
+
+void MapWindow::nameHerosPlace()
+{
     mapView_->setAccessibleName(
         QStringLiteral("Map %1, hero at %2, %3").arg(game_.MapNo).arg(game_.PlayerX).arg(game_.PlayerY));
-    mapView_->refresh();
 }
 
 void MapWindow::saveGame() { services_.dialogs.message(NotImplemented); }

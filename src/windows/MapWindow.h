@@ -4,6 +4,7 @@
 // the menus open the other windows through the navigator.
 
 #include <QMainWindow>
+#include <optional>
 
 #include "rules/Movement.h"
 
@@ -26,8 +27,8 @@ public:
     // Starts a new game: the first map shown, the name prompt, the hero's
     // start values and rolls, the boxes written and the hero drawn from the front.
     void startGame();
-    // Puts the map view back to its picture, draws the hero at its place
-    // facing that way and repaints the view.
+    // Puts the whole map view back to its picture, draws the hero at its
+    // place facing that way and repaints the view.
     void drawHero(Facing facing);
 
 protected:
@@ -50,6 +51,9 @@ private:
     void loadGame();
     void exitGame();
 
+    // Names the hero's place for screen readers.
+    void nameHerosPlace();
+
     Game& game_;
     Services& services_;
     const BuiltInPictures& pictures_;
@@ -58,6 +62,9 @@ private:
     TextBox* yBox_;
     TextBox* mapNumberBox_;
     PictureView* mapView_;
+    // Where the hero was painted over the map's picture; none while the view
+    // holds a picture it was not painted on.
+    std::optional<QRect> heroArea_;
 };
 
 }  // namespace mirewalk
