@@ -19,14 +19,7 @@ void Canvas::setPicture(const QImage& picture)
     clear();
 }
 
-void Canvas::clear()
-{
-    image_.fill(background_);
-    if (picture_.isNull())
-        return;
-    QPainter painter(&image_);
-    painter.drawImage(0, 0, picture_);
-}
+void Canvas::clear() { restore(image_.rect()); }
 
 void Canvas::restore(const QRect& area)
 {

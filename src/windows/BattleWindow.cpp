@@ -43,7 +43,7 @@ QPlainTextEdit* messageBox(QWidget* parent)
 
 BattleWindow::BattleWindow(Game& game, Services& services, const BuiltInPictures& pictures,
                            Navigator& navigator)
-    : GameWindow("Battle", QStringLiteral("MONSTER APPEARED!!!"), {643, 561}),
+    : GameWindow("Battle", QStringLiteral("MONSTER APPEARED!!!"), ClientSize),
       game_(game),
       services_(services),
       pictures_(pictures),

@@ -21,6 +21,9 @@ class PictureView;
 class BattleWindow : public GameWindow {
     Q_OBJECT
 public:
+    // The size of its client area, the largest of the game's windows.
+    static constexpr QSize ClientSize{643, 561};
+
     // Builds the window, hidden; it shows the hero and E.T with pictures,
     // and leaves for the map through navigator.
     BattleWindow(Game& game, Services& services, const BuiltInPictures& pictures,

@@ -7,14 +7,16 @@
 #include <cstdio>
 #include <optional>
 
+#include "windows/BattleWindow.h"
+
 namespace mirewalk {
 
 namespace {
 
 // The battle window's client area, the largest of the game's windows, with
 // room for a frame (a border around it and a title bar above), at scale 1.
-constexpr int LargestWidth = 643 + 2 * 8;
-constexpr int LargestHeight = 561 + 8 + 40;
+constexpr int LargestWidth = BattleWindow::ClientSize.width() + 2 * 8;
+constexpr int LargestHeight = BattleWindow::ClientSize.height() + 8 + 40;
 
 // What the game needs to know of the screen its windows open on, read with
 // Qt's own scaling off: its name and place among the screens, its free area
