@@ -79,7 +79,7 @@ struct RunningGame {
     Services services{random, dialogs, pictures, builtInPictures()};
     WindowNavigator windows{game, services};
 
-    MapWindow& map() const { return *qobject_cast<MapWindow*>(windowNamed("frmGame")); }
+    MapWindow& map() const { return *qobject_cast<MapWindow*>(screenNamed("frmGame")); }
 };
 
 // Runs one start of the given kind ("game" or "bare") in this fresh process

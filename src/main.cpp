@@ -30,9 +30,9 @@ bool displayRefused = false;
 
 // Qt's messages while the application is being built. The one fatal message
 // there is a platform that cannot start: it becomes one line and status 1,
-// instead of Qt's abort (and a core file) after lines of its own. The line
-// names the display when it is the display that cannot be opened, and
-// otherwise gives Qt's own reason and the platforms it has.
+// instead of Qt's abort (and a core file) after lines of its own. When no
+// display could be reached, Wayland's or X11's, the line names both
+// variables; otherwise it gives Qt's own reason and the platforms it has.
 void whileStarting(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (type != QtFatalMsg) {
@@ -42,14 +42,26 @@ void whileStarting(QtMsgType type, const QMessageLogContext& context, const QStr
         startWarning = text;
         displayRefused = displayRefused
             || (qstrcmp(context.category, "qt.qpa.xcb") == 0
-                && text.startsWith(QLatin1String("could not connect to display")));
+                && text.startsWith(QLatin1String("could not connect to display")))
+            || text.startsWith(QLatin1String("Failed to create wl_display"));
         return;
     }
-    const QByteArray display = qgetenv("DISPLAY");
-    if (displayRefused && display.isEmpty())
-        std::fputs("Mirewalk: no display: DISPLAY is not set\n", stderr);
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    const QByteArray x11 = qgetenv("DISPLAY");
+    // A display variable as the line names it: its value, or that it is not set.
+    const auto named = [](const char* variable, const QByteArray& value) {
+        return QStringLiteral("%1 is %2")
+            .arg(QLatin1String(variable),
+                 value.isEmpty()
+                     ? QStringLiteral("not set")
+                     : QLatin1Char('\'') + QString::fromLocal8Bit(value) + QLatin1Char('\''));
+    };
+    if (displayRefused && wayland.isEmpty() && x11.isEmpty())
+        std::fputs("Mirewalk: no display: WAYLAND_DISPLAY and DISPLAY are not set\n", stderr);
     else if (displayRefused)
-        std::fprintf(stderr, "Mirewalk: cannot open the display '%s'\n", display.constData());
+        std::fprintf(stderr, "Mirewalk: cannot open a display: %s, %s\n",
+                     qPrintable(named("WAYLAND_DISPLAY", wayland)),
+                     qPrintable(named("DISPLAY", x11)));
     else if (startWarning.isEmpty())
         std::fprintf(stderr, "Mirewalk: cannot start: %s\n", qPrintable(text.simplified()));
     else  // Qt's fatal message ends with the platforms it has
@@ -117,6 +129,7 @@ int main()
     WindowNavigator windows(game, services);
     if (dialogs.ended())
         return dialogs.status();
+    dialogs.setWindow(windows.window());
     windows.showMap();
     const int status = QApplication::exec();
     return dialogs.ended() ? dialogs.status() : status;

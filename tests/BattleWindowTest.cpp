@@ -44,8 +44,8 @@ TEST_F(BattleWindowTest, EveryElementHasItsPlaceFontAndColour)
     start();
     walkIntoBattle(1);
     QWidget& b = battle();
-    EXPECT_EQ(b.windowTitle(), "MONSTER APPEARED!!!");
-    EXPECT_EQ(b.size(), QSize(643, 561));
+    EXPECT_EQ(b.window()->windowTitle(), "MONSTER APPEARED!!!");
+    EXPECT_EQ(b.window()->size(), QSize(643, 561));
     EXPECT_EQ(b.palette().color(QPalette::Window), QColor(Qt::black));
 
     struct Row {
@@ -99,7 +99,7 @@ TEST_F(BattleWindowTest, EveryElementHasItsPlaceFontAndColour)
     EXPECT_EQ(QColor(binfo.pixel(0, 60)), QColor(128, 128, 128));
     EXPECT_EQ(QColor(binfo.pixel(560, 60)), QColor(Qt::white));
     EXPECT_EQ(QColor(binfo.pixel(280, 60)), QColor(Qt::black));
-    EXPECT_TRUE(offersNoMaximise(&b));
+    EXPECT_TRUE(offersNoMaximise(b.window()));
 }
 
 TEST_F(BattleWindowTest, TheFirstBattleFillsItsLabelsOnlyAfterTheAppearanceBox)
@@ -116,7 +116,7 @@ TEST_F(BattleWindowTest, TheFirstBattleFillsItsLabelsOnlyAfterTheAppearanceBox)
         EXPECT_FALSE(mapWindow->isVisible());
         EXPECT_EQ(picture("Picture2").picture(), pictureFile("Monsters/sock.jpg"));
     };
-    ASSERT_EQ(windowNamed("Battle"), nullptr);         // built the first time it opens
+    ASSERT_EQ(screenNamed("Battle"), nullptr);         // built the first time it opens
     walkIntoBattle(4, {0.0f, 0.0f, LargestBelowOne});  // Smelly Sock with 24 HP
     EXPECT_EQ(underTheBox, (std::vector<std::string>{"", "", ""}));
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{"MONSTER HAS APPEARED"});

@@ -1,5 +1,5 @@
 #pragma once
-// Finding the game's windows and their elements by the object names the game
+// Finding the game's screens and their elements by the object names the game
 // gives them, as screen readers and the end-to-end tests do.
 
 #include <QApplication>
@@ -9,21 +9,22 @@
 
 namespace mirewalk {
 
-// The game's top-level window of that object name, or none while it is not built.
-inline QWidget* windowNamed(const char* name)
+// The game's screen of that object name, in the game window, or none while
+// it is not built.
+inline QWidget* screenNamed(const char* name)
 {
     for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->objectName() == QLatin1String(name))
-            return top;
+        if (auto* screen = top->findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly))
+            return screen;
     return nullptr;
 }
 
-// An element of a window, by the object names of both; an exception names
+// An element of a screen, by the object names of both; an exception names
 // what is not there.
 template <typename Element = QWidget>
 Element* element(const char* window, const char* name)
 {
-    QWidget* top = windowNamed(window);
+    QWidget* top = screenNamed(window);
     Element* found = top ? top->findChild<Element*>(QLatin1String(name)) : nullptr;
     if (!found)
         throw std::runtime_error(std::string("no element ") + name + " in " + window);

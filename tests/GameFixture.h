@@ -3,7 +3,6 @@
 // a random source the test can feed, driven by real key and mouse events.
 
 #include <QApplication>
-#include <QMainWindow>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -68,19 +67,19 @@ protected:
     PictureFolder builtIn{QString::fromLatin1(BuiltInFolder), PictureFolder::Reading::Once};
     Services services{random, dialogs, pictures, builtIn};
     std::unique_ptr<WindowNavigator> windows;
-    QMainWindow* mapWindow = nullptr;
+    QWidget* mapWindow = nullptr;  // the map screen
 
     // Starts a game with services: the name prompt, then the map window shown and active.
     void start(Services& with)
     {
         windows = std::make_unique<WindowNavigator>(game, with);
         windows->showMap();
-        mapWindow = qobject_cast<QMainWindow*>(windowNamed("frmGame"));
+        mapWindow = screenNamed("frmGame");
         ASSERT_TRUE(QTest::qWaitForWindowActive(mapWindow));
     }
     void start() { start(services); }
 
-    static QWidget& battle() { return *element("Battle", "BINFO")->window(); }
+    static QWidget& battle() { return *element("Battle", "BINFO")->parentWidget(); }
     static PictureView* mapView() { return element<PictureView>("frmGame", "Map"); }
     const QImage& mapImage() { return mapView()->canvas().image(); }
 

@@ -26,7 +26,7 @@ protected:
     {
         random.feed({r});
         choose(Qt::Key_C, Qt::Key_I);
-        return *windowNamed("frmInventory");
+        return *screenNamed("frmInventory");
     }
 
     static ListBox* list(const char* name) { return element<ListBox>("frmInventory", name); }

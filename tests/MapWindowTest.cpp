@@ -33,12 +33,14 @@ TEST_F(MapWindowTest, StartsWithThePromptMapOneAndTheHeroAtItsPlace)
     ASSERT_EQ(dialogs.prompts, std::vector<std::string>{"What is your name?"});
     EXPECT_EQ(game.PlayerName, "Wren");
     EXPECT_EQ(random.draws(), 3u);
-    EXPECT_EQ(mapWindow->windowTitle(), "MIREWALK MAP SYSTEM - BY KORVANDEL");
-    EXPECT_EQ(mapWindow->centralWidget()->size(), QSize(583, 454));
-    EXPECT_EQ(mapWindow->minimumSize(), mapWindow->maximumSize());
-    EXPECT_TRUE(offersNoMaximise(mapWindow));
+    EXPECT_EQ(mapWindow->window()->windowTitle(), "MIREWALK MAP SYSTEM - BY KORVANDEL");
+    EXPECT_EQ(mapView()->parentWidget()->size(), QSize(583, 454));
+    EXPECT_EQ(mapWindow->window()->minimumSize(), mapWindow->window()->maximumSize());
+    EXPECT_TRUE(offersNoMaximise(mapWindow->window()));
     EXPECT_EQ(boxes(), "30 52 1");
-    EXPECT_EQ(QApplication::focusWidget(), mapView());
+    EXPECT_EQ(QApplication::focusWidget(), mapView())
+        << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className()
+                                        : "none");
     EXPECT_EQ(mapView()->canvas().picture(), pictureFile("Maps/M1.jpg"));
 
     // The hero stands at (30, 52): its figure changes pixels there and nowhere else.
@@ -85,7 +87,7 @@ TEST_F(MapWindowTest, EveryWindowMenuAndDialogShowsTheGamesFaceWhateverTheMachin
     windows->openAbout();
     windows->openBattle(MonsterPicture{});
     for (const char* top : {"frmGame", "Battle", "frmInventory", "frmStats", "frmAbout"})
-        expectTheGamesFace(windowNamed(top));
+        expectTheGamesFace(screenNamed(top));
     QtDialogs real;  // the real message box and prompt, looked at while open
     for (int dialog = 0; dialog < 2; ++dialog) {
         QTimer::singleShot(0, [] {
@@ -168,7 +170,7 @@ TEST_F(MapWindowTest, WalkAroundTheSquareShowsEachMap)
 TEST_F(MapWindowTest, ClosingTheWindowThroughItsFrameEndsTheGame)
 {
     start();
-    mapWindow->close();
+    mapWindow->window()->close();
     EXPECT_EQ(dialogs.endStatus, 0);
 }
 
@@ -212,6 +214,6 @@ TEST_F(MapWindowTest, ExitEndsTheGameOnlyAfterItsBoxEvenWithHiddenWindows)
     choose(Qt::Key_C, Qt::Key_I);
     QTest::keyClick(mapView(), Qt::Key_Right);
     EXPECT_EQ(random.draws(), draws);
-    EXPECT_FALSE(windowNamed("frmInventory")->isVisible());
+    EXPECT_FALSE(screenNamed("frmInventory")->isVisible());
     EXPECT_EQ(game.StepCount, 0);
 }

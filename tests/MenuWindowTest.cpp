@@ -22,23 +22,23 @@ using MenuWindowTest = GameFixture;
 TEST_F(MenuWindowTest, EachWindowHasItsTitleAndSizeAndShowsEveryCaptionWhole)
 {
     start();
-    windows->openInventory();  // each window is built the first time it opens
-    windows->openStats();
-    windows->openAbout();
     const struct {
-        QWidget* window;
+        void (WindowNavigator::*open)();
+        const char* screen;
         const char* title;
         QSize size;
-    } windows[] = {
-        {windowNamed("frmInventory"), "Inventory", {496, 338}},
-        {windowNamed("frmStats"), "Stats", {462, 412}},
-        {windowNamed("frmAbout"), "ABOUT", {418, 335}},
+    } screens[] = {
+        {&WindowNavigator::openInventory, "frmInventory", "Inventory", {496, 338}},
+        {&WindowNavigator::openStats, "frmStats", "Stats", {462, 412}},
+        {&WindowNavigator::openAbout, "frmAbout", "ABOUT", {418, 335}},
     };
-    for (const auto& w : windows) {
-        EXPECT_EQ(w.window->windowTitle(), w.title);
-        EXPECT_EQ(w.window->size(), w.size);
-        EXPECT_TRUE(offersNoMaximise(w.window));
-        for (const Label* label : w.window->findChildren<Label*>()) {
+    for (const auto& w : screens) {
+        (windows.get()->*w.open)();  // each window is built the first time it opens
+        QWidget* screen = screenNamed(w.screen);
+        EXPECT_EQ(screen->window()->windowTitle(), w.title);
+        EXPECT_EQ(screen->window()->size(), w.size);
+        EXPECT_TRUE(offersNoMaximise(screen->window()));
+        for (const Label* label : screen->findChildren<Label*>()) {
             EXPECT_TRUE(showsAll(label)) << label->objectName().toStdString();
             EXPECT_LE(label->geometry().right(), w.size.width()) << label->text().toStdString();
         }
@@ -85,13 +85,13 @@ TEST_P(LeavingAWindow, ShowsTheMapAgainWithTheHeroFromTheFront)
 
     random.feed({Stone});
     choose(leaving.menu, leaving.entry);
-    QWidget* opened = windowNamed(leaving.window);
+    QWidget* opened = screenNamed(leaving.window);
     EXPECT_TRUE(opened->isVisible());
     EXPECT_FALSE(mapWindow->isVisible());
     EXPECT_EQ(mapImage(), side);  // nothing is drawn while the map is hidden
 
     if (leaving.by == By::Frame)
-        opened->close();
+        opened->window()->close();
     else if (leaving.by == By::Escape) {
         QApplication::setActiveWindow(opened);  // as the window system does
         QTest::keyClick(opened, Qt::Key_Escape);

@@ -88,7 +88,7 @@ protected:
         QWidget* shown = nullptr;
         int count = 0;
         for (const char* name : {"frmGame", "Battle", "frmInventory", "frmStats", "frmAbout"}) {
-            QWidget* top = windowNamed(name);
+            QWidget* top = screenNamed(name);
             if (top && top->isVisible()) {
                 shown = top;
                 ++count;
@@ -192,7 +192,7 @@ protected:
             choose(entry.menu, entry.key);
             return;
         }
-        QMenuBar* bar = mapWindow->menuBar();
+        auto* bar = mapWindow->findChild<QMenuBar*>();
         if (entry.key == Qt::Key_unknown) {  // About acts at once
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(entry.action).center());
             return;
@@ -217,7 +217,7 @@ protected:
             menuEntry();
         else if (!oneGame && pick(50) == 0) {  // closing ends the game: seldom, so that games last
             note("close map");
-            mapWindow->close();
+            mapWindow->window()->close();
         }
     }
 
@@ -250,7 +250,7 @@ protected:
         const int choice = flee ? 5 + pick(2) : pick(7);
         if (choice == 6) {
             note("close battle");
-            b.close();
+            b.window()->close();
         } else if (labels[choice]->isVisible()) {
             clickLabel(labels[choice]);
         }
@@ -267,7 +267,7 @@ protected:
         case 3: clickLabel(label("BCK")); return;
         case 4:
             note("close inventory");
-            inventory.close();
+            inventory.window()->close();
             return;
         }
         const char* lists[] = {"CR", "ARMOUR", "MISC"};
@@ -287,7 +287,7 @@ protected:
             clickLabel(shown.findChild<Label*>(QLatin1String(back)));
         } else {
             note("close " + shown.objectName().toStdString());
-            shown.close();
+            shown.window()->close();
         }
     }
 
@@ -365,8 +365,11 @@ protected:
     {
         std::ostringstream out;
         const Game& g = game;
-        if (const int shown = shownWindow().second; shown != 1)
-            out << shown << " windows shown; ";
+        if (const auto [screen, count] = shownWindow(); count != 1)
+            out << count << " windows shown; ";
+        else if (screen->window()->windowTitle() != screen->windowTitle()
+                 || screen->window()->size() != screen->size())
+            out << "the game window has not the title and size of the screen shown; ";
         if (QApplication::activePopupWidget())
             out << "a menu left open; ";
         // The map view on the screen shows what a whole redraw of the same state shows.
@@ -374,9 +377,9 @@ protected:
             Canvas whole(mapView()->size());
             whole.setPicture(mapView()->canvas().picture());
             drawHero(whole, sprites.sprites(facing), game);
-            const QRect view(mapView()->mapTo(mapWindow, QPoint()), mapView()->size());
+            const QRect view(mapView()->mapTo(mapWindow->window(), QPoint()), mapView()->size());
             const QPixmap shown = mapWindow->screen()->grabWindow(
-                mapWindow->winId(), view.x(), view.y(), view.width(), view.height());
+                mapWindow->window()->winId(), view.x(), view.y(), view.width(), view.height());
             if (shown.toImage().convertToFormat(QImage::Format_RGB32) != whole.image())
                 out << "the map view differs from a whole redraw; ";
         }

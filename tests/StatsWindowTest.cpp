@@ -15,7 +15,7 @@ TEST_F(StatsWindowTest, StatsAreWrittenAfreshAtEveryOpening)
 {
     start();
     choose(Qt::Key_C, Qt::Key_S);
-    QWidget& stats = *windowNamed("frmStats");
+    QWidget& stats = *screenNamed("frmStats");
     EXPECT_TRUE(stats.isVisible());
     EXPECT_FALSE(mapWindow->isVisible());
     EXPECT_EQ(label("lblLevel")->text(), "1");

@@ -43,12 +43,13 @@ QPlainTextEdit* messageBox(QWidget* parent)
 
 BattleWindow::BattleWindow(Game& game, Services& services, const BuiltInPictures& pictures,
                            Navigator& navigator)
-    : GameWindow("Battle", QStringLiteral("MONSTER APPEARED!!!"), ClientSize),
+    : Screen("Battle", QStringLiteral("MONSTER APPEARED!!!")),
       game_(game),
       services_(services),
       pictures_(pictures),
       navigator_(navigator)
 {
+    setFixedSize(ClientSize);
     // A label of the window, in the game's bold face.
     const auto label = [this](const char* name, const char* caption, QPoint at, int pixelSize,
                               QColor colour) {
@@ -81,7 +82,8 @@ BattleWindow::BattleWindow(Game& game, Services& services, const BuiltInPictures
     connect(longRangeAttack_, &Label::clicked, this, &BattleWindow::attackLongRange);
     connect(closeRangeAttack, &Label::clicked, this, &BattleWindow::attackCloseRange);
     connect(run, &Label::clicked, this, &BattleWindow::runAway);
-    connect(this, &GameWindow::frameClosed, this, &BattleWindow::runAway);
+    closeOnEscape();
+    connect(this, &Screen::frameClosed, this, &BattleWindow::runAway);
 }
 
 QImage BattleWindow::pictureOf(const MonsterPicture& monster) const
@@ -134,7 +136,7 @@ void BattleWindow::attackCloseRange()
         report_->setPlainText(QString::fromStdString(exchange.report));
         showHitPoints();
         if (exchange.victory)
-            navigator_.returnToMap(*this);
+            navigator_.returnToMap();
     });
 }
 
@@ -142,7 +144,7 @@ void BattleWindow::runAway()
 {
     guardedWhileShown(*this, services_.dialogs, [this] {
         services_.dialogs.message("You Ran Away!!!");
-        navigator_.returnToMap(*this);
+        navigator_.returnToMap();
     });
 }
 

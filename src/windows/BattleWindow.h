@@ -1,10 +1,11 @@
 #pragma once
 // The battle window: the hero and the monster with their hit points, the
-// report of the latest exchange and the commands as coloured labels. Built
-// hidden the first time a monster is met, then only shown and hidden, so its
-// elements keep their contents from one battle to the next.
+// report of the latest exchange and the commands as coloured labels, shown in
+// the game window in place of the map. Built hidden the first time a monster
+// is met, then only shown and hidden, so its elements keep their contents from
+// one battle to the next.
 
-#include "widgets/GameWindow.h"
+#include "widgets/Screen.h"
 
 class QPlainTextEdit;
 
@@ -18,7 +19,7 @@ class Label;
 class Navigator;
 class PictureView;
 
-class BattleWindow : public GameWindow {
+class BattleWindow : public Screen {
     Q_OBJECT
 public:
     // The size of its client area, the largest of the game's windows.

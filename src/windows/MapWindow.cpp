@@ -1,8 +1,7 @@
 #include "MapWindow.h"
 
-#include <QCloseEvent>
-#include <QLayout>
 #include <QMenuBar>
+#include <QVBoxLayout>
 #include <optional>
 
 #include "pictures/BuiltInPictures.h"
@@ -39,20 +38,20 @@ const std::string NotImplemented = "Not implemented yet";
 
 MapWindow::MapWindow(Game& game, Services& services, const BuiltInPictures& pictures,
                      Navigator& navigator)
-    : game_(game),
+    : Screen("frmGame", QStringLiteral("MIREWALK MAP SYSTEM - BY KORVANDEL")),
+      game_(game),
       services_(services),
       pictures_(pictures),
       navigator_(navigator)
 {
-    setObjectName(QStringLiteral("frmGame"));
-    setWindowTitle(QStringLiteral("MIREWALK MAP SYSTEM - BY KORVANDEL"));
-
     auto* client = new QWidget(this);
     client->setFixedSize(583, 454);
     makeBlack(client);
-    setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    makeFixed(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setMenuBar(buildMenus());
+    layout->addWidget(client);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // The caption of a box, in the game's bold face.
     const auto caption = [client](const char* name, const char* text, int left, QColor colour) {
@@ -71,11 +70,15 @@ MapWindow::MapWindow(Game& game, Services& services, const BuiltInPictures& pict
     setTabOrder(xBox_, yBox_);
     setTabOrder(yBox_, mapNumberBox_);
     mapView_->setFocus(Qt::OtherFocusReason);
-    buildMenus();
+    // Closing the game window through its frame ends the game.
+    connect(this, &Screen::frameClosed, this,
+            [this] { guardedWhileShown(*this, services_.dialogs, [] { endProgram(0); }); });
 }
 
-void MapWindow::buildMenus()
+QWidget* MapWindow::buildMenus()
 {
+    auto* bar = new QMenuBar(this);
+    bar->setNativeMenuBar(false);  // always in the window, above the map
     // An entry of a menu, named, whose command runs while the map is shown.
     const auto entry = [this](auto* menu, const char* name, const char* caption,
                               std::function<void()> command) {
@@ -84,16 +87,17 @@ void MapWindow::buildMenus()
         connect(action, &QAction::triggered, this,
                 [this, command] { guardedWhileShown(*this, services_.dialogs, command); });
     };
-    QMenu* gameMenu = menuBar()->addMenu(QStringLiteral("&Game"));
+    QMenu* gameMenu = bar->addMenu(QStringLiteral("&Game"));
     gameMenu->setObjectName(QStringLiteral("mnuGame"));
     entry(gameMenu, "mnuSave", "&Save Game", [this] { saveGame(); });
     entry(gameMenu, "mnuLoad", "&Load Game", [this] { loadGame(); });
     entry(gameMenu, "mnuExit", "&Exit Game", [this] { exitGame(); });
-    QMenu* characterMenu = menuBar()->addMenu(QStringLiteral("&Character"));
+    QMenu* characterMenu = bar->addMenu(QStringLiteral("&Character"));
     characterMenu->setObjectName(QStringLiteral("mnuCharacter"));
     entry(characterMenu, "mnuStats", "&Stats", [this] { navigator_.openStats(); });
     entry(characterMenu, "mnuinventory", "&Inventory", [this] { navigator_.openInventory(); });
-    entry(menuBar(), "mnuAbout", "&About", [this] { navigator_.openAbout(); });
+    entry(bar, "mnuAbout", "&About", [this] { navigator_.openAbout(); });
+    return bar;
 }
 
 void MapWindow::startGame()
@@ -172,14 +176,6 @@ void MapWindow::exitGame()
 {
     services_.dialogs.message("Thank you for playing!");
     endProgram(0);
-}
-
-void MapWindow::closeEvent(QCloseEvent* event)
-{
-    // Closing the map window through its frame ends the game; a close request
-    // that reaches it while it is hidden behind another window does nothing.
-    event->ignore();
-    guardedWhileShown(*this, services_.dialogs, [] { endProgram(0); });
 }
 
 }  // namespace mirewalk

@@ -1,12 +1,13 @@
 #pragma once
-// The map window: the map with the hero on it, the boxes of its position and
-// the Game, Character and About menus. An arrow key on the map takes a step;
-// the menus open the other windows through the navigator.
+// The map window: the map with the hero on it, the boxes of its position and,
+// above them, the Game, Character and About menus. An arrow key on the map
+// takes a step; the menus open the other screens through the navigator.
+// Closing the game window while the map shows ends the game.
 
-#include <QMainWindow>
 #include <optional>
 
 #include "rules/Movement.h"
+#include "widgets/Screen.h"
 
 namespace mirewalk {
 
@@ -17,7 +18,7 @@ class Navigator;
 class PictureView;
 class TextBox;
 
-class MapWindow : public QMainWindow, private StepScreen {
+class MapWindow : public Screen, private StepScreen {
     Q_OBJECT
 public:
     // Builds the window, hidden; it draws the hero with the sprites of
@@ -31,11 +32,9 @@ public:
     // place facing that way and repaints the view.
     void drawHero(Facing facing);
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
-    void buildMenus();
+    // The Game, Character and About menus, on a menu bar of their own.
+    QWidget* buildMenus();
     // A key pressed while the map view has the focus: an arrow takes a step.
     void takeKey(int key);
 

@@ -8,20 +8,22 @@ namespace mirewalk {
 
 MenuWindow::MenuWindow(Dialogs& dialogs, Navigator& navigator, const char* name,
                        const QString& caption, QSize clientSize)
-    : GameWindow(name, caption, clientSize),
+    : Screen(name, caption),
       dialogs_(dialogs),
       navigator_(navigator)
 {
+    setFixedSize(clientSize);
+    closeOnEscape();
 }
 
 void MenuWindow::leaveBy(Label* back)
 {
     const auto leave = [this] {
-        guardedWhileShown(*this, dialogs_, [this] { navigator_.returnToMap(*this); });
+        guardedWhileShown(*this, dialogs_, [this] { navigator_.returnToMap(); });
     };
     connect(back, &Label::clicked, this, leave);
-    back->describeKey(Qt::Key_Escape);  // the window takes Escape as closing it
-    connect(this, &GameWindow::frameClosed, this, leave);
+    back->describeKey(Qt::Key_Escape);  // the screen takes Escape as closing it
+    connect(this, &Screen::frameClosed, this, leave);
 }
 
 }  // namespace mirewalk

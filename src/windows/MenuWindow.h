@@ -1,7 +1,7 @@
 #pragma once
 // The base of the windows the map's Character and About menus open.
 
-#include "widgets/GameWindow.h"
+#include "widgets/Screen.h"
 
 namespace mirewalk {
 
@@ -9,9 +9,10 @@ class Dialogs;
 class Label;
 class Navigator;
 
-// A window shown while the map is hidden. Its BACK label, the close control
-// of its frame and Escape all hide it and return to the map.
-class MenuWindow : public GameWindow {
+// A window shown in the game window in place of the map, at a fixed size.
+// Its BACK label, closing the game window through its frame and Escape all
+// return to the map.
+class MenuWindow : public Screen {
     Q_OBJECT
 public:
     MenuWindow(Dialogs& dialogs, Navigator& navigator, const char* name, const QString& caption,

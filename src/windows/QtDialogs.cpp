@@ -5,25 +5,30 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QWidget>
+#include <memory>
 
 namespace mirewalk {
 
 namespace {
 
-std::unique_ptr<QMessageBox> newBox()
+// A message box belonging to window, or to no window.
+QMessageBox* newBox(QWidget* window)
 {
-    return std::make_unique<QMessageBox>(QMessageBox::NoIcon, ProgramTitle, QString(),
-                                         QMessageBox::Ok);
+    return new QMessageBox(QMessageBox::NoIcon, ProgramTitle, QString(), QMessageBox::Ok, window);
 }
 
 }  // namespace
 
 QtDialogs::QtDialogs() = default;
-QtDialogs::~QtDialogs() = default;
+
+// The box is deleted with the game window when it belongs to it, here otherwise.
+QtDialogs::~QtDialogs() { delete box_; }
+
+void QtDialogs::setWindow(QWidget& window) { window_ = &window; }
 
 std::string QtDialogs::prompt(const std::string& question)
 {
-    QInputDialog dialog;
+    QInputDialog dialog(window_);
     dialog.setWindowTitle(ProgramTitle);
     dialog.setLabelText(QString::fromStdString(question));
     dialog.setInputMode(QInputDialog::TextInput);
@@ -40,18 +45,19 @@ void QtDialogs::message(const std::string& text)
     // made anew after 1,000 messages. A message asked for while the box is
     // open (from a handler its event loop ran) gets a box of its own.
     std::unique_ptr<QMessageBox> own;
-    if (box_ && box_->isVisible())
-        own = newBox();
-    else if (!box_ || ++messages_ % 1000 == 0)
-        box_ = newBox();
+    if (box_ && box_->isVisible()) {
+        own.reset(newBox(window_));
+    } else if (!box_ || box_->parentWidget() != window_ || ++messages_ % 1000 == 0) {
+        delete box_;
+        box_ = newBox(window_);
+    }
     QMessageBox& box = own ? *own : *box_;
     box.setText(QString::fromStdString(text));
     box.exec();
-    // The keyboard goes back to the game's window shown, as a window manager
-    // gives it back; without one it would go nowhere.
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible() && window->windowType() == Qt::Window)
-            window->activateWindow();
+    // The keyboard goes back to the game window, as a window manager gives
+    // it back; without one it would go nowhere.
+    if (window_ && window_->isVisible())
+        window_->activateWindow();
 }
 
 void QtDialogs::quit(int status)

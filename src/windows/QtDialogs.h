@@ -1,12 +1,14 @@
 #pragma once
 // The real dialogs: Qt message boxes and input dialogs titled with the
-// program's title, and the end of the program through the event loop.
+// program's title, modal, over the game window once it is given; and the end
+// of the program through the event loop.
 
-#include <memory>
+#include <QPointer>
 
 #include "platform/Dialogs.h"
 
 class QMessageBox;
+class QWidget;
 
 namespace mirewalk {
 
@@ -14,6 +16,9 @@ class QtDialogs : public Dialogs {
 public:
     QtDialogs();
     ~QtDialogs() override;
+    // From now on every box and prompt belongs to window: it opens centred
+    // over it, on every desktop. Before, they open where the desktop puts them.
+    void setWindow(QWidget& window);
     std::string prompt(const std::string& question) override;
     void message(const std::string& text) override;
     void quit(int status) override;
@@ -21,8 +26,9 @@ public:
     int status() const { return status_; }
 
 private:
-    std::unique_ptr<QMessageBox> box_;  // the message box, shown again for many messages
-    int messages_ = 0;                  // the messages it showed
+    QPointer<QWidget> window_;   // the game window, once given
+    QPointer<QMessageBox> box_;  // the message box, shown again for many messages
+    int messages_ = 0;           // the messages it showed
     bool ended_ = false;
     int status_ = 0;
 };

@@ -21,7 +21,7 @@ constexpr int LargestHeight = BattleWindow::ClientSize.height() + 8 + 40;
 // What the game needs to know of the screen its windows open on, read with
 // Qt's own scaling off: its name and place among the screens, its free area
 // in device pixels, its logical dots per inch and the platform's own pixel ratio.
-struct Screen {
+struct Monitor {
     QString name;
     qsizetype index = 0;
     QSize available;
@@ -41,7 +41,7 @@ std::optional<double> factorOf(const QByteArray& text)
 
 // The factor QT_SCREEN_SCALE_FACTORS gives the screen, as Qt reads it: an
 // entry "name=factor" for its name, or the plain entry at its place.
-std::optional<double> listedFactor(const QByteArray& list, const Screen& screen)
+std::optional<double> listedFactor(const QByteArray& list, const Monitor& screen)
 {
     const QByteArrayList entries = list.split(';');
     for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -67,9 +67,9 @@ std::optional<QByteArray> variable(const char* name)
 }
 
 // The screen the windows open on, as the application (built with Qt's scaling off) sees it.
-Screen primaryScreen()
+Monitor primaryScreen()
 {
-    Screen screen;
+    Monitor screen;
     if (const QScreen* primary = QGuiApplication::primaryScreen()) {
         screen.name = primary->name();
         screen.index = QGuiApplication::screens().indexOf(primary);
@@ -102,7 +102,7 @@ std::unique_ptr<QApplication> startAtWholeScale(int& argc, char** argv)
     qunsetenv("QT_SCALE_FACTOR");
     qunsetenv("QT_SCREEN_SCALE_FACTORS");
     auto application = std::make_unique<QApplication>(argc, argv);
-    const Screen screen = primaryScreen();
+    const Monitor screen = primaryScreen();
     restore("QT_ENABLE_HIGHDPI_SCALING", scalingVariable);
 
     // Qt's own factor for the screen, from its dots per inch unless scaling by them is off.

@@ -1,5 +1,6 @@
 #include "WindowNavigator.h"
 
+#include "widgets/GameWindow.h"
 #include "windows/AboutWindow.h"
 #include "windows/BattleWindow.h"
 #include "windows/Guard.h"
@@ -12,19 +13,15 @@ namespace mirewalk {
 
 namespace {
 
-// Shows a window, not modally, and gives it the keyboard focus.
-void showActive(QWidget& window)
-{
-    window.show();
-    window.activateWindow();
-}
-
-// The window held by slot, built the first time it is asked for.
+// The screen held by slot, built the first time it is asked for and made
+// one of window's screens, hidden.
 template <typename Window, typename... Arguments>
-Window& builtOnce(std::unique_ptr<Window>& slot, Arguments&&... arguments)
+Window& builtOnce(GameWindow& window, std::unique_ptr<Window>& slot, Arguments&&... arguments)
 {
-    if (!slot)
+    if (!slot) {
         slot = std::make_unique<Window>(std::forward<Arguments>(arguments)...);
+        window.add(*slot);
+    }
     return *slot;
 }
 
@@ -33,8 +30,11 @@ Window& builtOnce(std::unique_ptr<Window>& slot, Arguments&&... arguments)
 WindowNavigator::WindowNavigator(Game& game, Services& services)
     : game_(game),
       services_(services),
+      window_(std::make_unique<GameWindow>()),
       map_(std::make_unique<MapWindow>(game, services, pictures_, *this))
 {
+    window_->add(*map_);
+    window_->showScreen(*map_);
     guarded(services_.dialogs, [this] {
         pictures_ = loadBuiltInPictures(services_.builtIn);
         map_->startGame();
@@ -43,47 +43,47 @@ WindowNavigator::WindowNavigator(Game& game, Services& services)
 
 WindowNavigator::~WindowNavigator() = default;
 
-void WindowNavigator::showMap() { showActive(*map_); }
+QWidget& WindowNavigator::window() const { return *window_; }
+
+void WindowNavigator::showMap()
+{
+    window_->showScreen(*map_);
+    window_->show();
+    window_->activateWindow();
+}
 
 void WindowNavigator::openBattle(const MonsterPicture& picture)
 {
-    BattleWindow& battle = builtOnce(battle_, game_, services_, pictures_, *this);
+    BattleWindow& battle = builtOnce(*window_, battle_, game_, services_, pictures_, *this);
     // Read before the battle shows: a picture that cannot be read is reported over the map.
     const QImage monster = battle.pictureOf(picture);
-    open(battle);
+    window_->showScreen(battle);
     battle.meetMonster(monster);
 }
 
 void WindowNavigator::openInventory()
 {
-    InventoryWindow& inventory = builtOnce(inventory_, game_, services_, *this);
-    open(inventory);
+    InventoryWindow& inventory = builtOnce(*window_, inventory_, game_, services_, *this);
+    window_->showScreen(inventory);
     inventory.findItem();
 }
 
 void WindowNavigator::openStats()
 {
-    StatsWindow& stats = builtOnce(stats_, game_, services_.dialogs, pictures_.heroFront, *this);
-    open(stats);
+    StatsWindow& stats = builtOnce(*window_, stats_, game_, services_.dialogs, pictures_.heroFront,
+                                   *this);
+    window_->showScreen(stats);
     stats.showHero();
 }
 
-void WindowNavigator::openAbout() { open(builtOnce(about_, services_.dialogs, *this)); }
-
-void WindowNavigator::open(QWidget& window)
+void WindowNavigator::openAbout()
 {
-    focusOnMap_ = map_->focusWidget();
-    map_->hide();
-    showActive(window);
+    window_->showScreen(builtOnce(*window_, about_, services_.dialogs, *this));
 }
 
-void WindowNavigator::returnToMap(QWidget& window)
+void WindowNavigator::returnToMap()
 {
-    window.hide();
-    showActive(*map_);
-    // Whatever had the focus on the map gets it back (a closing menu may have moved it).
-    if (focusOnMap_)
-        focusOnMap_->setFocus(Qt::OtherFocusReason);
+    window_->showScreen(*map_);
     map_->drawHero(Facing::Front);
 }
 
