@@ -216,7 +216,7 @@ TEST_F(BattleWindowTest, TheLongRangedAttackStaysOfferedOnceTheWeaponIsOn)
     start();
     walkIntoBattle(1);
     EXPECT_TRUE(label("lblAttack")->isHidden());
-    battle().close();  // closing it through its frame is running away
+    battle().window()->close();  // closing the window through its frame is running away
     EXPECT_EQ(dialogs.messages.back(), "You Ran Away!!!");
     EXPECT_FALSE(battle().isVisible());
     EXPECT_TRUE(mapWindow->isVisible());
