@@ -11,12 +11,15 @@
 
 #include "pictures/PictureFolder.h"
 #include "platform/Random.h"
+#include "widgets/GameWindow.h"
 #include "widgets/Style.h"
 #include "windows/Guard.h"
 #include "windows/QtDialogs.h"
 #include "windows/Services.h"
+#include "windows/Settings.h"
 #include "windows/WholeScale.h"
 #include "windows/WindowNavigator.h"
+#include "windows/Zoom.h"
 
 using namespace mirewalk;
 
@@ -115,6 +118,10 @@ int main()
     Game game;
     Random random;
     QtDialogs dialogs;
+    // The player's zoom and fullscreen, kept between runs; the prompt shows at the zoom.
+    Settings settings;
+    Zoom zoom(settings);
+    dialogs.setZoom(zoom);
     // The pictures beside the program, found and checked before the name prompt.
     std::optional<PictureFolder> pictures;
     guarded(dialogs, [&pictures] {
@@ -129,6 +136,7 @@ int main()
     WindowNavigator windows(game, services);
     if (dialogs.ended())
         return dialogs.status();
+    zoom.setWindow(windows.window());
     dialogs.setWindow(windows.window());
     windows.showMap();
     const int status = QApplication::exec();

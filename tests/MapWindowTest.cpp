@@ -1,3 +1,4 @@
+#include <QMenuBar>
 #include <QTimer>
 
 #include "GameFixture.h"
@@ -77,6 +78,10 @@ TEST_F(MapWindowTest, LayoutOfLabelsBoxesAndMap)
     EXPECT_EQ(element<QAction>("frmGame", "mnuSave")->text(), "&Save Game");
     EXPECT_EQ(element<QAction>("frmGame", "mnuinventory")->text(), "&Inventory");
     EXPECT_EQ(element<QAction>("frmGame", "mnuAbout")->text(), "&About");
+    // The menu bar keeps the desktop's colours over the black of the map.
+    const auto* bar = mapWindow->findChild<QMenuBar*>();
+    EXPECT_EQ(bar->palette().color(QPalette::Window),
+              QApplication::palette(bar).color(QPalette::Window));
 }
 
 TEST_F(MapWindowTest, EveryWindowMenuAndDialogShowsTheGamesFaceWhateverTheMachinesDefault)

@@ -2,10 +2,13 @@
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "widgets/Screen.h"
 #include "widgets/Style.h"
+#include "widgets/Zoomed.h"
 
 namespace mirewalk {
 
@@ -41,11 +44,18 @@ GameWindow::GameWindow()
     setObjectName(QStringLiteral("Mirewalk"));
     makeFixed(this);
     makeBlack(this);
-    // The window takes the size of the screen shown: a hidden screen takes no room.
+    // The window takes the size of the screen shown: a hidden screen takes
+    // no room. In fullscreen the screen shows in the middle.
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    leaveFullScreen_ = new QShortcut(Qt::Key_Escape, this);
+    leaveFullScreen_->setEnabled(false);
+    connect(leaveFullScreen_, &QShortcut::activated, this, [this] {
+        setFullScreen(false);
+        emit fullScreenLeft();
+    });
 }
 
 void GameWindow::add(Screen& screen)
@@ -53,7 +63,8 @@ void GameWindow::add(Screen& screen)
     focus_.insert(&screen, screen.focusWidget());  // what the screen gave the focus as it was built
     screen.setParent(this);
     screen.hide();
-    layout()->addWidget(&screen);
+    zoomElements(&screen, shownZoom_);
+    static_cast<QVBoxLayout*>(layout())->addWidget(&screen, 0, Qt::AlignCenter);
 }
 
 void GameWindow::showScreen(Screen& screen)
@@ -67,6 +78,9 @@ void GameWindow::showScreen(Screen& screen)
     shown_ = &screen;
     screen.show();
     setWindowTitle(screen.windowTitle());
+    leaveFullScreen_->setEnabled(fullScreen_ && !screen.takesEscape());
+    if (fullScreen_)
+        fitScreen();
     layout()->activate();
     // The keyboard stays with the window, as it was when the screen before showed.
     if (isVisible())
@@ -89,6 +103,61 @@ void GameWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (shown_)
         focusOnScreen();
+}
+
+void GameWindow::setZoom(int zoom)
+{
+    zoom_ = zoom;
+    if (!fullScreen_)
+        showAtZoom(zoom);
+}
+
+void GameWindow::setFullScreen(bool on)
+{
+    if (on == fullScreen_)
+        return;
+    fullScreen_ = on;
+    leaveFullScreen_->setEnabled(on && shown_ && !shown_->takesEscape());
+    if (on) {
+        // A window of fixed size may not be made fullscreen by the desktop.
+        layout()->setSizeConstraint(QLayout::SetNoConstraint);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        fitScreen();
+    } else {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        showAtZoom(zoom_);
+    }
+}
+
+void GameWindow::showAtZoom(int zoom)
+{
+    if (zoom == shownZoom_)
+        return;
+    shownZoom_ = zoom;
+    zoomLook(zoom);
+    // A screen laid out by a layout of its own (the map) takes its new size now, not later.
+    for (Screen* screen : findChildren<Screen*>(Qt::FindDirectChildrenOnly)) {
+        zoomElements(screen, zoom);
+        if (QLayout* own = screen->layout())
+            own->activate();
+    }
+    layout()->activate();
+}
+
+void GameWindow::fitScreen()
+{
+    if (!shown_)
+        return;
+    const QSize area = screen()->geometry().size();
+    const QSize game = shown_->sizeHint().expandedTo(shown_->size()) / shownZoom_;
+    int zoom = std::max(1, std::min(area.width() / game.width(), area.height() / game.height()));
+    showAtZoom(zoom);
+    // The menu bar does not grow quite as the zoom does: the map may need one less.
+    while (zoom > 1 && (shown_->width() > area.width() || shown_->height() > area.height()))
+        showAtZoom(--zoom);
 }
 
 void GameWindow::closeEvent(QCloseEvent* event)

@@ -4,11 +4,14 @@
 // caption as its title and that screen's size, growing and shrinking from its
 // top-left corner. It is never hidden between screens, so the desktop keeps
 // it where the player put it, and the game's boxes open over it. Closing it
-// through its frame is closing the screen shown.
+// through its frame is closing the screen shown. It shows its screens at a
+// whole zoom, or fullscreen.
 
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
+
+class QShortcut;
 
 namespace mirewalk {
 
@@ -19,13 +22,27 @@ class GameWindow : public QWidget {
 public:
     GameWindow();
 
-    // Makes screen one of the window's screens, hidden.
+    // Makes screen one of the window's screens, hidden, at the zoom shown.
     void add(Screen& screen);
     // Shows screen in place of the screen shown, with the keyboard focus
     // where it was when screen last showed (at first, where screen put it as
     // it was built, or else on its first element that takes the focus by
     // Tab). The window itself stays shown or hidden as it was.
     void showScreen(Screen& screen);
+
+    // Shows every screen, and with them the boxes and menus, at a whole zoom
+    // over the game's own sizes. In fullscreen the zoom waits for its end.
+    void setZoom(int zoom);
+    // Fullscreen: the screen shown at the largest whole zoom at which it fits
+    // the screen, centred on black. Leaving it gives the window back its size
+    // and zoom. Escape on a screen that takes no Escape of its own (the map)
+    // leaves it too.
+    void setFullScreen(bool on);
+    bool fullScreen() const { return fullScreen_; }
+
+signals:
+    // Fullscreen was left by Escape.
+    void fullScreenLeft();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -34,8 +51,16 @@ protected:
 private:
     // Gives the keyboard focus to the screen shown.
     void focusOnScreen();
+    // Shows every screen, the boxes and menus at zoom.
+    void showAtZoom(int zoom);
+    // In fullscreen, the largest zoom at which the screen shown fits the screen.
+    void fitScreen();
 
     QPointer<Screen> shown_;
+    int zoom_ = 1;       // the zoom out of fullscreen
+    int shownZoom_ = 1;  // the zoom the screens show at
+    bool fullScreen_ = false;
+    QShortcut* leaveFullScreen_;
     QHash<const Screen*, QPointer<QWidget>> focus_;  // where each screen had the focus as it hid
 };
 

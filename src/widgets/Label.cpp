@@ -4,6 +4,7 @@
 #include <QShortcut>
 
 #include "widgets/Style.h"
+#include "widgets/Zoomed.h"
 
 namespace mirewalk {
 
@@ -12,14 +13,14 @@ Label::Label(QWidget* parent, const char* name, const QString& caption, QPoint p
     : QLabel(parent)
 {
     setObjectName(QString::fromLatin1(name));
-    setFont(labelFont(pixelSize));
+    useLabelFont(this, pixelSize);
     QPalette palette = this->palette();
     palette.setColor(QPalette::WindowText, colour);
     setPalette(palette);
     makeBlack(this);
     setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    move(position);
+    placeAt(this, QRect(position, QSize()));
     setCaption(caption);
 }
 

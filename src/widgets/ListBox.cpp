@@ -4,6 +4,7 @@
 #include <QStyledItemDelegate>
 
 #include "widgets/Style.h"
+#include "widgets/Zoomed.h"
 
 namespace mirewalk {
 
@@ -46,8 +47,8 @@ ListBox::ListBox(QWidget* parent, const char* name, QRect geometry, int pixelSiz
 {
     setObjectName(QString::fromLatin1(name));
     setAccessibleName(QString::fromLatin1(name));
-    setGeometry(geometry);
-    setFont(labelFont(pixelSize));
+    placeAt(this, geometry);
+    useLabelFont(this, pixelSize);
     setFrameShape(QFrame::NoFrame);
     setItemDelegate(new FullWidthRow(this));
     setSelectionMode(QAbstractItemView::SingleSelection);

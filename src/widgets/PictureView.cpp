@@ -3,6 +3,10 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTransform>
+#include <algorithm>
+
+#include "widgets/Zoomed.h"
 
 namespace mirewalk {
 
@@ -27,7 +31,7 @@ PictureView::PictureView(QWidget* parent, const char* name, QRect geometry, bool
     (void)accessible;
     setAccessibleName(QString::fromLatin1(name));
     setObjectName(QString::fromLatin1(name));
-    setGeometry(geometry);
+    placeAt(this, geometry);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(takesKeys ? Qt::StrongFocus : Qt::NoFocus);
 }
@@ -35,10 +39,26 @@ PictureView::PictureView(QWidget* parent, const char* name, QRect geometry, bool
 void PictureView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    // On a scaled screen each picture pixel becomes a sharp block, never a blur.
+    // At any zoom and on a scaled screen each picture pixel becomes a sharp
+    // block, never a blur: whole pixels of the image are drawn, each zoom
+    // times as large.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    for (const QRect& area : event->region())
-        painter.drawImage(area, canvas_.image(), area);
+    const int zoom = this->zoom();
+    for (const QRect& area : event->region()) {
+        const QRect pixels(area.topLeft() / zoom, area.bottomRight() / zoom);
+        painter.drawImage(QRect(pixels.topLeft() * zoom, pixels.size() * zoom), canvas_.image(),
+                          pixels);
+    }
+}
+
+int PictureView::zoom() const
+{
+    return canvas_.size().isEmpty() ? 1 : std::max(1, width() / canvas_.size().width());
+}
+
+void PictureView::refresh(const QRegion& area)
+{
+    update(QTransform::fromScale(zoom(), zoom()).map(area));
 }
 
 void PictureView::keyPressEvent(QKeyEvent* event) { emit keyPressed(event->key()); }

@@ -1,6 +1,7 @@
 #pragma once
-// A picture view: shows its canvas unscaled at its top-left corner. When it
-// has the focus it reports the keys pressed, by Qt's key codes.
+// A picture view: shows its canvas at its top-left corner, each pixel a
+// block as large as the zoom. When it has the focus it reports the keys
+// pressed, by Qt's key codes.
 
 #include <QWidget>
 
@@ -15,9 +16,10 @@ public:
 
     Canvas& canvas() { return canvas_; }
     const Canvas& canvas() const { return canvas_; }
-    // Puts the canvas's image on the screen: the whole of it, or the area that changed.
+    // Puts the canvas's image on the screen: the whole of it, or the area
+    // that changed, in the canvas's pixels.
     void refresh() { update(); }
-    void refresh(const QRegion& area) { update(area); }
+    void refresh(const QRegion& area);
 
 signals:
     void keyPressed(int key);
@@ -28,6 +30,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // How many screen pixels a canvas pixel spans, across and down.
+    int zoom() const;
+
     Canvas canvas_;
 };
 

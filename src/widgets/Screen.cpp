@@ -17,6 +17,7 @@ Screen::Screen(const char* name, const QString& caption)
 void Screen::closeOnEscape()
 {
     // A shortcut works only while its widget is shown, in the active window.
+    takesEscape_ = true;
     connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &Screen::frameClosed);
 }
 

@@ -13,6 +13,9 @@ class Screen : public QWidget {
 public:
     Screen(const char* name, const QString& caption);
 
+    // Whether Escape on the screen does what closing the window does.
+    bool takesEscape() const { return takesEscape_; }
+
 signals:
     void frameClosed();
 
@@ -20,6 +23,9 @@ protected:
     // Makes Escape, pressed while the screen shows, do what closing the window does.
     void closeOnEscape();
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool takesEscape_ = false;
 };
 
 }  // namespace mirewalk

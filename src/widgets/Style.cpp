@@ -47,6 +47,14 @@ void makeBlack(QWidget* widget)
     widget->setAutoFillBackground(true);
 }
 
+void useDesktopColours(QWidget* widget)
+{
+    // Every colour set, so that none is taken from the black around it.
+    QPalette desktop = QApplication::palette(widget);
+    desktop.setResolveMask(~QPalette::ResolveMask(0));
+    widget->setPalette(desktop);
+}
+
 void makeFixed(QWidget* window)
 {
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint

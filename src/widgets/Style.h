@@ -47,6 +47,8 @@ inline const QColor DarkGrey{64, 64, 64};
 
 // Paints a widget's background black.
 void makeBlack(QWidget* widget);
+// Gives a widget on black the desktop's own colours (a menu bar).
+void useDesktopColours(QWidget* widget);
 
 // Makes a window of fixed size say so to the window manager: no maximise
 // button and no resizing.

@@ -9,6 +9,7 @@
 #include "widgets/Label.h"
 #include "widgets/PictureView.h"
 #include "widgets/Style.h"
+#include "widgets/Zoomed.h"
 #include "windows/Guard.h"
 #include "windows/Navigator.h"
 #include "windows/Services.h"
@@ -24,7 +25,7 @@ QPlainTextEdit* messageBox(QWidget* parent)
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(QStringLiteral("BINFO"));
     box->setAccessibleName(QStringLiteral("BINFO"));
-    box->setGeometry(32, 288, 561, 121);
+    placeAt(box, {32, 288, 561, 121});
     box->setReadOnly(true);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
@@ -49,7 +50,7 @@ BattleWindow::BattleWindow(Game& game, Services& services, const BuiltInPictures
       pictures_(pictures),
       navigator_(navigator)
 {
-    setFixedSize(ClientSize);
+    fixSize(this, ClientSize);
     // A label of the window, in the game's bold face.
     const auto label = [this](const char* name, const char* caption, QPoint at, int pixelSize,
                               QColor colour) {

@@ -12,6 +12,7 @@
 #include "widgets/PictureView.h"
 #include "widgets/Style.h"
 #include "widgets/TextBox.h"
+#include "widgets/Zoomed.h"
 #include "windows/Guard.h"
 #include "windows/Navigator.h"
 #include "windows/Services.h"
@@ -45,7 +46,7 @@ MapWindow::MapWindow(Game& game, Services& services, const BuiltInPictures& pict
       navigator_(navigator)
 {
     auto* client = new QWidget(this);
-    client->setFixedSize(583, 454);
+    fixSize(client, {583, 454});
     makeBlack(client);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -79,6 +80,7 @@ QWidget* MapWindow::buildMenus()
 {
     auto* bar = new QMenuBar(this);
     bar->setNativeMenuBar(false);  // always in the window, above the map
+    useDesktopColours(bar);
     // An entry of a menu, named, whose command runs while the map is shown.
     const auto entry = [this](auto* menu, const char* name, const char* caption,
                               std::function<void()> command) {
@@ -97,6 +99,7 @@ QWidget* MapWindow::buildMenus()
     entry(characterMenu, "mnuStats", "&Stats", [this] { navigator_.openStats(); });
     entry(characterMenu, "mnuinventory", "&Inventory", [this] { navigator_.openInventory(); });
     entry(bar, "mnuAbout", "&About", [this] { navigator_.openAbout(); });
+    fixHeight(bar, bar->sizeHint().height());  // as high as its text at 1, times the zoom
     return bar;
 }
 

@@ -1,6 +1,7 @@
 #include "MenuWindow.h"
 
 #include "widgets/Label.h"
+#include "widgets/Zoomed.h"
 #include "windows/Guard.h"
 #include "windows/Navigator.h"
 
@@ -12,7 +13,7 @@ MenuWindow::MenuWindow(Dialogs& dialogs, Navigator& navigator, const char* name,
       dialogs_(dialogs),
       navigator_(navigator)
 {
-    setFixedSize(clientSize);
+    fixSize(this, clientSize);
     closeOnEscape();
 }
 

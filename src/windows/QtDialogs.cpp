@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "windows/Zoom.h"
+
 namespace mirewalk {
 
 namespace {
@@ -34,6 +36,8 @@ std::string QtDialogs::prompt(const std::string& question)
     dialog.setInputMode(QInputDialog::TextInput);
     if (auto* box = dialog.findChild<QLineEdit*>())
         box->setMaxLength(MaxNameLength);
+    if (zoom_)
+        zoom_->addZoomKeys(dialog);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue().toStdString() : std::string();
 }
 

@@ -12,6 +12,8 @@ class QWidget;
 
 namespace mirewalk {
 
+class Zoom;
+
 class QtDialogs : public Dialogs {
 public:
     QtDialogs();
@@ -19,6 +21,8 @@ public:
     // From now on every box and prompt belongs to window: it opens centred
     // over it, on every desktop. Before, they open where the desktop puts them.
     void setWindow(QWidget& window);
+    // The prompt takes the zoom keys of zoom.
+    void setZoom(Zoom& zoom) { zoom_ = &zoom; }
     std::string prompt(const std::string& question) override;
     void message(const std::string& text) override;
     void quit(int status) override;
@@ -27,6 +31,7 @@ public:
 
 private:
     QPointer<QWidget> window_;   // the game window, once given
+    Zoom* zoom_ = nullptr;       // the keys of the zoom, once given
     QPointer<QMessageBox> box_;  // the message box, shown again for many messages
     int messages_ = 0;           // the messages it showed
     bool ended_ = false;

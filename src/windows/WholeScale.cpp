@@ -111,9 +111,7 @@ std::unique_ptr<QApplication> startAtWholeScale(int& argc, char** argv)
     const double asked = factorOf(globalVariable).value_or(1)
         * listedFactor(listVariable, screen).value_or(dotsFactor) * screen.pixelRatio;
     const double whole = std::max(1.0, std::floor(asked + 0.5));
-    const int fits = std::max(1,
-                              std::min(screen.available.width() / LargestWidth,
-                                       screen.available.height() / LargestHeight));
+    const int fits = timesTheBattleFits(screen.available);
     const int scale = whole > fits ? fits : static_cast<int>(whole);
     if (whole > fits)
         std::fprintf(
@@ -131,6 +129,11 @@ std::unique_ptr<QApplication> startAtWholeScale(int& argc, char** argv)
     qputenv("QT_SCALE_FACTOR",
             QByteArray::number(exactFactor(scale, dotsFactor * screen.pixelRatio), 'g', 17));
     return std::make_unique<QApplication>(argc, argv);
+}
+
+int timesTheBattleFits(QSize area)
+{
+    return std::max(1, std::min(area.width() / LargestWidth, area.height() / LargestHeight));
 }
 
 }  // namespace mirewalk

@@ -22,4 +22,8 @@ namespace mirewalk {
 // scale is used and why. The application is given the program's arguments.
 std::unique_ptr<QApplication> startAtWholeScale(int& argc, char** argv);
 
+// The largest whole number of times the battle window, the largest of the
+// game's windows, fits area with a frame around it; never below 1.
+int timesTheBattleFits(QSize area);
+
 }  // namespace mirewalk

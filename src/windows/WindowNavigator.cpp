@@ -43,7 +43,7 @@ WindowNavigator::WindowNavigator(Game& game, Services& services)
 
 WindowNavigator::~WindowNavigator() = default;
 
-QWidget& WindowNavigator::window() const { return *window_; }
+GameWindow& WindowNavigator::window() const { return *window_; }
 
 void WindowNavigator::showMap()
 {

@@ -9,8 +9,6 @@
 #include "pictures/BuiltInPictures.h"
 #include "windows/Navigator.h"
 
-class QWidget;
-
 namespace mirewalk {
 
 struct Game;
@@ -32,7 +30,7 @@ public:
     ~WindowNavigator() override;
 
     // The one top-level window the game's screens show in.
-    QWidget& window() const;
+    GameWindow& window() const;
     // Shows the game window with the map in it, active, not modally.
     void showMap();
 
