@@ -1,7 +1,9 @@
 #include "PictureFolder.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QLoggingCategory>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -9,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "pictures/PictureStructure.h"
 #include "platform/RuntimeError.h"
 
 namespace mirewalk {
@@ -18,21 +21,32 @@ namespace {
 // Whether a folder is built into the program.
 bool builtIn(const QByteArray& folder) { return folder.startsWith(":/"); }
 
-// Collects what the image decoders say while a picture is read: a decoder
-// that finds a picture cut short or damaged warns, and still gives a picture.
-class DecoderWarnings {
+// The largest picture file the game reads: a picture of MaxPictureSide
+// square takes a few megabytes at most.
+constexpr qint64 MaxPictureBytes = 16 * 1024 * 1024;
+
+// Keeps the image decoders quiet while a picture is decoded: what they would
+// say of a damaged picture is no message for the player, and a warning made
+// fatal by QT_FATAL_WARNINGS must not end the game. Whether a picture is
+// whole is seen from its bytes, not from what the decoders say.
+class QuietDecoders {
 public:
-    DecoderWarnings() : previous_(qInstallMessageHandler(note)) { heard_ = false; }
-    ~DecoderWarnings() { qInstallMessageHandler(previous_); }
-    bool heard() const { return heard_; }
+    QuietDecoders() { previous_ = QLoggingCategory::installFilter(quieten); }
+    ~QuietDecoders() { QLoggingCategory::installFilter(previous_); }
 
 private:
-    static void note(QtMsgType type, const QMessageLogContext&, const QString&)
+    // The filter set before is not known yet while this one is installed:
+    // then the categories keep the settings they have.
+    static void quieten(QLoggingCategory* category)
     {
-        heard_ = heard_ || type != QtDebugMsg;
+        if (previous_)
+            previous_(category);
+        if (qstrncmp(category->categoryName(), "qt.gui.imageio", 14) == 0) {
+            category->setEnabled(QtWarningMsg, false);
+            category->setEnabled(QtCriticalMsg, false);
+        }
     }
-    static inline bool heard_ = false;
-    QtMessageHandler previous_;
+    static inline QLoggingCategory::CategoryFilter previous_ = nullptr;
 };
 
 }  // namespace
@@ -118,16 +132,21 @@ QImage PictureFolder::read(const QByteArray& relative) const
             throw fileAccessError(name, std::strerror(errno));
         device.open(file, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     }
-    QImageReader reader(&device);
+    QByteArray bytes = device.read(MaxPictureBytes + 1);
+    if (bytes.size() > MaxPictureBytes || !wholePicture(bytes))
+        throw invalidPictureError(name);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
+    const QuietDecoders quiet;
     // Every format the game reads states its size in its header: a picture
     // without one, or larger than the limit, is refused before it is decoded.
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > MaxPictureSide || size.height() > MaxPictureSide)
         throw invalidPictureError(name);
-    const DecoderWarnings warnings;
     const QImage picture = reader.read();
-    if (picture.isNull() || warnings.heard())
+    if (picture.isNull())
         throw invalidPictureError(name);
     return picture;
 }

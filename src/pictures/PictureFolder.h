@@ -48,9 +48,9 @@ public:
     // that is not there is 53 (file not found); one that is there but may not
     // be looked at or read is 75, with the system's reason; 481 (invalid
     // picture) is a file that is not a regular one (a folder, pipe, device or
-    // socket, never opened), that is no readable picture, or whose header
-    // gives no size or one beyond MaxPictureSide, or that the decoder finds
-    // cut short or damaged anywhere.
+    // socket, never opened), larger than 16 MB, that is no readable picture,
+    // whose header gives no size or one beyond MaxPictureSide, or that is cut
+    // short or built wrong (wholePicture), whatever Qt's logging is set to.
     QImage load(const QString& relative) const;
 
 private:
