@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <optional>
 
 #include "windows/BattleWindow.h"
@@ -18,17 +19,6 @@ namespace {
 constexpr int LargestWidth = BattleWindow::ClientSize.width() + 2 * 8;
 constexpr int LargestHeight = BattleWindow::ClientSize.height() + 8 + 40;
 
-// What the game needs to know of the screen its windows open on, read with
-// Qt's own scaling off: its name and place among the screens, its free area
-// in device pixels, its logical dots per inch and the platform's own pixel ratio.
-struct Monitor {
-    QString name;
-    qsizetype index = 0;
-    QSize available;
-    double dotsPerInch = 96;
-    double pixelRatio = 1;
-};
-
 // A factor as the desktop gives one: a finite number above 0, else none.
 std::optional<double> factorOf(const QByteArray& text)
 {
@@ -40,16 +30,30 @@ std::optional<double> factorOf(const QByteArray& text)
 }
 
 // The factor QT_SCREEN_SCALE_FACTORS gives the screen, as Qt reads it: an
-// entry "name=factor" for its name, or the plain entry at its place.
-std::optional<double> listedFactor(const QByteArray& list, const Monitor& screen)
+// entry "name=factor" for its name, or the plain entry at its place (an
+// entry "=factor", of no name, is no plain factor and names no screen).
+std::optional<double> listedFactor(const QByteArray& list, const Desktop& screen)
 {
     const QByteArrayList entries = list.split(';');
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const qsizetype equals = entries[i].lastIndexOf('=');
-        if (equals > 0 ? entries[i].left(equals) == screen.name.toUtf8() : i == screen.index)
+        if (equals > 0 && entries[i].left(equals) == screen.screenName.toUtf8())
             return factorOf(entries[i].mid(equals + 1));
+        if (equals < 0 && i == screen.screenIndex)
+            return factorOf(entries[i]);
     }
     return std::nullopt;
+}
+
+// A number as the scale line writes it: plainly, never with an exponent.
+QString plainly(double number)
+{
+    QString text = QString::number(number, 'f', 6);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
 }
 
 // Sets a variable back to what it was: its value, or not set.
@@ -67,17 +71,15 @@ std::optional<QByteArray> variable(const char* name)
 }
 
 // The screen the windows open on, as the application (built with Qt's scaling off) sees it.
-Monitor primaryScreen()
+void readPrimaryScreen(Desktop& screen)
 {
-    Monitor screen;
     if (const QScreen* primary = QGuiApplication::primaryScreen()) {
-        screen.name = primary->name();
-        screen.index = QGuiApplication::screens().indexOf(primary);
+        screen.screenName = primary->name();
+        screen.screenIndex = QGuiApplication::screens().indexOf(primary);
         screen.pixelRatio = primary->devicePixelRatio();
         screen.available = primary->availableGeometry().size() * screen.pixelRatio;
         screen.dotsPerInch = primary->logicalDotsPerInch();
     }
-    return screen;
 }
 
 // The global factor that, multiplied by Qt's own factor for the screen as Qt
@@ -93,41 +95,69 @@ double exactFactor(double scale, double screenFactor)
 
 }  // namespace
 
+ChosenScale chooseScale(const Desktop& desktop)
+{
+    const double dotsFactor = desktop.scalesByDots ? desktop.dotsPerInch / 96 : 1;
+    double asked = factorOf(desktop.scaleFactor).value_or(1)
+        * listedFactor(desktop.screenScaleFactors, desktop).value_or(dotsFactor) * desktop.pixelRatio;
+    if (!std::isfinite(asked) || asked > std::numeric_limits<int>::max())
+        asked = 1;  // no whole number of pixels: it counts as 1
+    const int whole = std::max(1, static_cast<int>(std::floor(asked + 0.5)));
+    const int fits = timesTheBattleFits(desktop.available);
+    ChosenScale chosen;
+    chosen.scale = std::min(whole, fits);
+    const QSize free = desktop.available;
+    const QString asks = whole > 1
+        ? QStringLiteral("the desktop asks for a scale of %1 (%2 whole); ").arg(plainly(asked)).arg(whole)
+        : QString();
+    if (free.width() < LargestWidth || free.height() < LargestHeight)
+        chosen.line = QStringLiteral("Mirewalk: %1the battle window needs %2 x %3 pixels with its "
+                                     "frame and the screen's free area is %4 x %5, so the game "
+                                     "shows at 1 and part of the battle window is off the screen")
+                          .arg(asks)
+                          .arg(LargestWidth)
+                          .arg(LargestHeight)
+                          .arg(free.width())
+                          .arg(free.height());
+    else if (whole > fits)
+        chosen.line = QStringLiteral("Mirewalk: %1the battle window fits the screen's free %2 x %3 "
+                                     "pixels at %4 at most, so the game shows at %4")
+                          .arg(asks)
+                          .arg(free.width())
+                          .arg(free.height())
+                          .arg(fits);
+    // Qt's own factor for the screen: it raises one from the dots per inch
+    // below 1 to 1, even when it takes factors as they are.
+    const double screenFactor = std::max(1.0, dotsFactor) * desktop.pixelRatio;
+    if (chosen.scale != 1 || screenFactor != 1)
+        chosen.qtScaleFactor = exactFactor(chosen.scale, screenFactor);
+    return chosen;
+}
+
 std::unique_ptr<QApplication> startAtWholeScale(int& argc, char** argv)
 {
-    const QByteArray globalVariable = qgetenv("QT_SCALE_FACTOR");
-    const QByteArray listVariable = qgetenv("QT_SCREEN_SCALE_FACTORS");
+    Desktop desktop;
+    desktop.scaleFactor = qgetenv("QT_SCALE_FACTOR");
+    desktop.screenScaleFactors = qgetenv("QT_SCREEN_SCALE_FACTORS");
     const std::optional<QByteArray> scalingVariable = variable("QT_ENABLE_HIGHDPI_SCALING");
+    desktop.scalesByDots = scalingVariable.value_or(QByteArray()) != "0";
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     qunsetenv("QT_SCALE_FACTOR");
     qunsetenv("QT_SCREEN_SCALE_FACTORS");
     auto application = std::make_unique<QApplication>(argc, argv);
-    const Monitor screen = primaryScreen();
+    readPrimaryScreen(desktop);
     restore("QT_ENABLE_HIGHDPI_SCALING", scalingVariable);
 
-    // Qt's own factor for the screen, from its dots per inch unless scaling by them is off.
-    const bool byDots = scalingVariable.value_or(QByteArray()) != "0";
-    const double dotsFactor = byDots ? screen.dotsPerInch / 96 : 1;
-    const double asked = factorOf(globalVariable).value_or(1)
-        * listedFactor(listVariable, screen).value_or(dotsFactor) * screen.pixelRatio;
-    const double whole = std::max(1.0, std::floor(asked + 0.5));
-    const int fits = timesTheBattleFits(screen.available);
-    const int scale = whole > fits ? fits : static_cast<int>(whole);
-    if (whole > fits)
-        std::fprintf(
-            stderr,
-            "Mirewalk: the desktop asks for a scale of %g (%g whole); the battle window "
-            "fits the screen's free %d x %d pixels at %d at most, so the game shows at %d\n",
-            asked, whole, screen.available.width(), screen.available.height(), fits, scale);
-    if (scale == 1 && dotsFactor * screen.pixelRatio == 1)
+    const ChosenScale chosen = chooseScale(desktop);
+    if (!chosen.line.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(chosen.line));
+    if (chosen.qtScaleFactor == 0)
         return application;
-
     // Qt is given the scale as one global factor over its own factor for the
     // screen, which it takes as it is, not rounded.
     application.reset();
     qputenv("QT_SCALE_FACTOR_ROUNDING_POLICY", "PassThrough");
-    qputenv("QT_SCALE_FACTOR",
-            QByteArray::number(exactFactor(scale, dotsFactor * screen.pixelRatio), 'g', 17));
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(chosen.qtScaleFactor, 'g', 17));
     return std::make_unique<QApplication>(argc, argv);
 }
 
