@@ -66,6 +66,7 @@ std::string startWith(const QString& display, const QString& platform,
 struct Name {
     const char* label;
     std::string text;
+    const char* shown = nullptr;  // as the stats show it, when not as typed
 };
 // Names the case in the test output.
 void PrintTo(const Name& name, std::ostream* out) { *out << name.label; }
@@ -80,7 +81,9 @@ TEST_P(HostileName, IsKeptAsTypedAndShownInTheStats)
     choose(Qt::Key_C, Qt::Key_S);
     ASSERT_TRUE(screenNamed("frmStats")->isVisible());
     Label* name = element<Label>("frmStats", "lblName");
-    const QString shown = QString::fromStdString(GetParam().text);
+    const QString shown = QString::fromStdString(GetParam().shown ? GetParam().shown
+                                                                  : GetParam().text);
+    EXPECT_EQ(game.PlayerName, GetParam().text);
     EXPECT_EQ(name->text(), shown);
     // The label is as wide as its whole caption, up to the largest widget width.
     const QRect room(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -100,7 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
         Name{"Empty", ""}, Name{"OneCharacter", "W"}, Name{"Spaces", "  Sir  Wade "},
         Name{"Accents", "Zoë Ångström 勇者"}, Name{"Markup", "<b>Tom</b> & Jerry"},
         Name{"LongestNameThePromptTakes", std::string(MaxNameLength, 'm')},
-        Name{"ControlCharacters", std::string("a\0b\tc\nd\re\x1b[31mf\x7f", 16)},
+        Name{"ControlCharactersAndLineBreaks",
+             std::string("a\0b\tc\nd\re\x1b[31mf\x7f\u2028g\u0085h", 23), "a b c d e [31mf  g h"},
         Name{"RightToLeft", "\u202eWren \u05e9\u05dc\u05d5\u05dd \u0645\u0631\u062d\u0628\u0627"},
         Name{"Emoji", "\U0001F9D9\u200D\u2642\uFE0F Wren \U0001F40D\U0001F3F3\uFE0F\u200D\U0001F308"}),
     [](const auto& info) { return std::string(info.param.label); });

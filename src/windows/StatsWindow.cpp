@@ -8,6 +8,24 @@
 
 namespace mirewalk {
 
+namespace {
+
+// The hero's name on one line: line breaks and the other control characters
+// show as spaces, so a pasted name draws nothing over the lines below it.
+QString onOneLine(const std::string& name)
+{
+    QString shown = QString::fromStdString(name);
+    for (QChar& character : shown) {
+        const QChar::Category category = character.category();
+        if (category == QChar::Other_Control || category == QChar::Separator_Line
+            || category == QChar::Separator_Paragraph)
+            character = QLatin1Char(' ');
+    }
+    return shown;
+}
+
+}  // namespace
+
 StatsWindow::StatsWindow(const Game& game, Dialogs& dialogs, const Canvas& heroFront,
                          Navigator& navigator)
     : MenuWindow(dialogs, navigator, "frmStats", QStringLiteral("Stats"), {462, 412}),
@@ -43,7 +61,7 @@ void StatsWindow::showHero()
 {
     portrait_->canvas().setPicture(heroFront_.picture());
     portrait_->refresh();
-    name_->setCaption(QString::fromStdString(game_.PlayerName));
+    name_->setCaption(onOneLine(game_.PlayerName));
     health_->setCaption(game_.CurHP);
     maxHealth_->setCaption(game_.MaxHP);
     strength_->setCaption(game_.Strength);
