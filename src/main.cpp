@@ -109,11 +109,10 @@ int main()
         std::fprintf(stderr, "%s\n", qPrintable(message));
     QApplication::setQuitOnLastWindowClosed(false);
     // Docks and window lists link the windows to the desktop entry by its id
-    // (X11's WM_CLASS, whose class is the game's name, and Wayland's app id)
-    // and show the hero as their icon.
+    // (X11's WM_CLASS, whose class is the game's name, and Wayland's app id);
+    // the game window shows the hero as its icon.
     QApplication::setApplicationName(QStringLiteral("Mirewalk"));
     QApplication::setDesktopFileName(QStringLiteral(MIREWALK_ID));
-    QApplication::setWindowIcon(gameIcon());
     useGameFont();
     Game game;
     Random random;

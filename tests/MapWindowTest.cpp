@@ -38,6 +38,10 @@ TEST_F(MapWindowTest, StartsWithThePromptMapOneAndTheHeroAtItsPlace)
     EXPECT_EQ(mapView()->parentWidget()->size(), QSize(583, 454));
     EXPECT_EQ(mapWindow->window()->minimumSize(), mapWindow->window()->maximumSize());
     EXPECT_TRUE(offersNoMaximise(mapWindow->window()));
+    // The hero at the sizes a window list draws, on the game window only.
+    EXPECT_EQ(mapWindow->window()->windowIcon().availableSizes(),
+              QList<QSize>({{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}));
+    EXPECT_TRUE(QApplication::windowIcon().isNull());
     EXPECT_EQ(boxes(), "30 52 1");
     EXPECT_EQ(QApplication::focusWidget(), mapView())
         << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className()

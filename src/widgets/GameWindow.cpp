@@ -42,6 +42,7 @@ GameWindow::GameWindow()
     static const bool accessible = (QAccessible::installFactory(asWindow), true);
     (void)accessible;
     setObjectName(QStringLiteral("Mirewalk"));
+    setWindowIcon(gameIcon());
     makeFixed(this);
     makeBlack(this);
     // The window takes the size of the screen shown: a hidden screen takes

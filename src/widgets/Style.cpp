@@ -26,7 +26,7 @@ void useGameFont()
 QIcon gameIcon()
 {
     QIcon icon;
-    for (const int side : {16, 22, 24, 32, 48, 64, 128, 256})
+    for (const int side : {16, 22, 24, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/%1x%1/mirewalk.png").arg(side), QSize(side, side));
     return icon;
 }

@@ -16,7 +16,8 @@ namespace mirewalk {
 // "MS Sans Serif". Call it once the application exists, before any window.
 void useGameFont();
 
-// The hero as the icon of the game's windows, at the sizes it is drawn at.
+// The hero as the icon of the game window, at the sizes a window list draws
+// (16 to 64 pixels); docks take the larger ones from the desktop entry.
 QIcon gameIcon();
 
 // The game's label font: bold "MS Sans Serif" (the game's face stands in for
