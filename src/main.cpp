@@ -30,6 +30,7 @@ QStringList startMessages;
 // Qt's latest warning there, and whether it was that the display cannot be opened.
 QString startWarning;
 bool displayRefused = false;
+bool memoryRefused = false;  // a library or plugin could not be mapped
 
 // Qt's messages while the application is being built. The one fatal message
 // there is a platform that cannot start: it becomes one line and status 1,
@@ -47,7 +48,12 @@ void whileStarting(QtMsgType type, const QMessageLogContext& context, const QStr
             || (qstrcmp(context.category, "qt.qpa.xcb") == 0
                 && text.startsWith(QLatin1String("could not connect to display")))
             || text.startsWith(QLatin1String("Failed to create wl_display"));
+        memoryRefused = memoryRefused || text.contains(QLatin1String("Cannot allocate memory"));
         return;
+    }
+    if (memoryRefused) {
+        std::fprintf(stderr, "%s\n", outOfMemory().c_str());
+        std::_Exit(1);
     }
     const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
     const QByteArray x11 = qgetenv("DISPLAY");
@@ -65,11 +71,16 @@ void whileStarting(QtMsgType type, const QMessageLogContext& context, const QStr
         std::fprintf(stderr, "Mirewalk: cannot open a display: %s, %s\n",
                      qPrintable(named("WAYLAND_DISPLAY", wayland)),
                      qPrintable(named("DISPLAY", x11)));
-    else if (startWarning.isEmpty())
-        std::fprintf(stderr, "Mirewalk: cannot start: %s\n", qPrintable(text.simplified()));
-    else  // Qt's fatal message ends with the platforms it has
-        std::fprintf(stderr, "Mirewalk: cannot start: %s (%s)\n", qPrintable(startWarning),
-                     qPrintable(text.trimmed().section(QLatin1Char('\n'), -1)));
+    else {
+        // Qt's fatal message ends with the platforms it has. A platform that
+        // cannot be loaded may be one that found no room under a memory limit.
+        const QString reason = startWarning.isEmpty() ? text.simplified()
+                                                      : startWarning + QStringLiteral(" (")
+                + text.trimmed().section(QLatin1Char('\n'), -1) + QLatin1Char(')');
+        const std::string limit = memoryLimit();
+        std::fprintf(stderr, "Mirewalk: cannot start: %s%s\n", qPrintable(reason),
+                     limit.empty() ? "" : ("; " + limit).c_str());
+    }
     std::_Exit(1);
 }
 
@@ -89,9 +100,8 @@ void openClosedStreams()
     }
 }
 
-}  // namespace
-
-int main()
+// The game, from the closed streams to the end of its event loop.
+int play()
 {
     openClosedStreams();
     // Writing to a broken standard error must not end the game: the write fails, the game goes on.
@@ -140,4 +150,18 @@ int main()
     windows.showMap();
     const int status = QApplication::exec();
     return dialogs.ended() ? dialogs.status() : status;
+}
+
+}  // namespace
+
+// Running out of memory anywhere outside an event handler (whose guard says
+// so itself) ends the game with one line naming the limit and status 1.
+int main()
+{
+    try {
+        return play();
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "%s\n", outOfMemory().c_str());
+        std::_Exit(1);
+    }
 }

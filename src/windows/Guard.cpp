@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <iostream>
+#include <sys/resource.h>
 
 #include "platform/Dialogs.h"
 #include "platform/RuntimeError.h"
@@ -16,6 +17,9 @@ void guarded(Dialogs& dialogs, const std::function<void()>& handler)
         handler();
     } catch (const ProgramEnd& end) {
         dialogs.quit(end.status);
+    } catch (const std::bad_alloc&) {
+        std::cerr << outOfMemory() << std::endl;
+        dialogs.quit(1);
     } catch (const RuntimeError& error) {
         std::cerr << "Mirewalk: " << error.report() << std::endl;
         dialogs.message(error.report());
@@ -26,6 +30,21 @@ void guarded(Dialogs& dialogs, const std::function<void()>& handler)
         dialogs.message(report);
         dialogs.quit(1);
     }
+}
+
+std::string outOfMemory()
+{
+    const std::string limit = memoryLimit();
+    return "Mirewalk: out of memory" + (limit.empty() ? "" : ": " + limit);
+}
+
+std::string memoryLimit()
+{
+    rlimit limit{};
+    if (getrlimit(RLIMIT_AS, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return {};
+    return "the game may use no more than " + std::to_string(limit.rlim_cur / (1024 * 1024))
+        + " MB (ulimit -v)";
 }
 
 void guardedWhileShown(const QWidget& window, Dialogs& dialogs, const std::function<void()>& command)

@@ -2,6 +2,7 @@
 // The one guard at the edge of every event handler.
 
 #include <functional>
+#include <string>
 
 class QWidget;
 
@@ -11,8 +12,17 @@ class Dialogs;
 
 // Runs handler. A run-time error is reported in a message box naming what
 // failed and ends the program with status 1; an orderly end ends it with its
-// own status. Once the program has ended no further handler runs.
+// own status. Running out of memory ends it with status 1 and the line of
+// outOfMemory() on standard error, with no box, which would need memory too.
+// Once the program has ended no further handler runs.
 void guarded(Dialogs& dialogs, const std::function<void()>& handler);
+
+// The one line that says the game ran out of memory, naming the limit set on
+// its address space (ulimit -v), if there is one.
+std::string outOfMemory();
+// The limit set on the game's address space, as the lines name it, for
+// example "the game may use no more than 80 MB (ulimit -v)"; empty if none.
+std::string memoryLimit();
 
 // Runs a command of a window (a click, a key, a menu entry) behind the guard
 // for run-time errors, but only while the window is shown: an event that
