@@ -147,6 +147,12 @@ int play()
         return dialogs.status();
     zoom.setWindow(windows.window());
     dialogs.setWindow(windows.window());
+    // A window destroyed by another program leaves nothing to play in, nor
+    // anything to tidy up: the game ends at once.
+    QObject::connect(&windows.window(), &GameWindow::destroyedFromOutside, [] {
+        std::fputs("Mirewalk: the game window was destroyed by another program\n", stderr);
+        std::_Exit(1);
+    });
     windows.showMap();
     const int status = QApplication::exec();
     return dialogs.ended() ? dialogs.status() : status;

@@ -1,10 +1,13 @@
 #include "GameWindow.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <cstdint>
 
 #include "widgets/Screen.h"
 #include "widgets/Style.h"
@@ -35,6 +38,33 @@ QWidget* firstToFocus(Screen& screen)
     return nullptr;
 }
 
+// Watches the X server's events for the destruction of one window, which no
+// other event of Qt's reports.
+class DestructionWatch : public QAbstractNativeEventFilter {
+public:
+    explicit DestructionWatch(GameWindow& window) : window_(window) {}
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
+    {
+        // The X protocol's DestroyNotify event, as it comes from the server.
+        struct DestroyNotify {
+            std::uint8_t responseType, pad;
+            std::uint16_t sequence;
+            std::uint32_t event, window;
+        };
+        constexpr std::uint8_t destroyNotify = 17;
+        if (type != "xcb_generic_event_t" || !window_.testAttribute(Qt::WA_WState_Created))
+            return false;
+        const auto* event = static_cast<const DestroyNotify*>(message);
+        if ((event->responseType & 0x7f) == destroyNotify && event->window == window_.winId())
+            emit window_.destroyedFromOutside();
+        return false;
+    }
+
+private:
+    GameWindow& window_;
+};
+
 }  // namespace
 
 GameWindow::GameWindow()
@@ -43,6 +73,8 @@ GameWindow::GameWindow()
     (void)accessible;
     setObjectName(QStringLiteral("Mirewalk"));
     setWindowIcon(gameIcon());
+    watch_ = std::make_unique<DestructionWatch>(*this);
+    QCoreApplication::instance()->installNativeEventFilter(watch_.get());
     makeFixed(this);
     makeBlack(this);
     // The window takes the size of the screen shown: a hidden screen takes
@@ -58,6 +90,8 @@ GameWindow::GameWindow()
         emit fullScreenLeft();
     });
 }
+
+GameWindow::~GameWindow() { QCoreApplication::instance()->removeNativeEventFilter(watch_.get()); }
 
 void GameWindow::add(Screen& screen)
 {

@@ -10,7 +10,9 @@
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 
+class QAbstractNativeEventFilter;
 class QShortcut;
 
 namespace mirewalk {
@@ -21,6 +23,7 @@ class GameWindow : public QWidget {
     Q_OBJECT
 public:
     GameWindow();
+    ~GameWindow() override;
 
     // Makes screen one of the window's screens, hidden, at the zoom shown.
     void add(Screen& screen);
@@ -43,6 +46,9 @@ public:
 signals:
     // Fullscreen was left by Escape.
     void fullScreenLeft();
+    // Another program destroyed the window on the X server (xdotool
+    // windowclose): there is no window left to play in.
+    void destroyedFromOutside();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -61,6 +67,7 @@ private:
     int shownZoom_ = 1;  // the zoom the screens show at
     bool fullScreen_ = false;
     QShortcut* leaveFullScreen_;
+    std::unique_ptr<QAbstractNativeEventFilter> watch_;  // for destroyedFromOutside
     QHash<const Screen*, QPointer<QWidget>> focus_;  // where each screen had the focus as it hid
 };
 
