@@ -1,7 +1,6 @@
 #include "GameWindow.h"
 
 #include <QAbstractNativeEventFilter>
-#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QScreen>
@@ -16,15 +15,6 @@
 namespace mirewalk {
 
 namespace {
-
-// Screen readers see the game window as a window, named by its title.
-QAccessibleInterface* asWindow(const QString& className, QObject* object)
-{
-    if (className != QLatin1String(GameWindow::staticMetaObject.className())
-        || !object->isWidgetType())
-        return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-}
 
 // The first element of screen that takes the focus by Tab, in its tab order.
 QWidget* firstToFocus(Screen& screen)
@@ -69,8 +59,7 @@ private:
 
 GameWindow::GameWindow()
 {
-    static const bool accessible = (QAccessible::installFactory(asWindow), true);
-    (void)accessible;
+    seeAs(staticMetaObject, QAccessible::Window);  // named by its title
     setObjectName(QStringLiteral("Mirewalk"));
     setWindowIcon(gameIcon());
     watch_ = std::make_unique<DestructionWatch>(*this);

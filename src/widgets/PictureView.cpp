@@ -1,34 +1,20 @@
 #include "PictureView.h"
 
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTransform>
 #include <algorithm>
 
+#include "widgets/Style.h"
 #include "widgets/Zoomed.h"
 
 namespace mirewalk {
-
-namespace {
-
-// Screen readers see a picture view as a picture.
-QAccessibleInterface* asPicture(const QString& className, QObject* object)
-{
-    if (className != QLatin1String(PictureView::staticMetaObject.className())
-        || !object->isWidgetType())
-        return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
-}
-
-}  // namespace
 
 PictureView::PictureView(QWidget* parent, const char* name, QRect geometry, bool takesKeys)
     : QWidget(parent),
       canvas_(geometry.size())
 {
-    static const bool accessible = (QAccessible::installFactory(asPicture), true);
-    (void)accessible;
+    seeAs(staticMetaObject, QAccessible::Graphic);
     setAccessibleName(QString::fromLatin1(name));
     setObjectName(QString::fromLatin1(name));
     placeAt(this, geometry);

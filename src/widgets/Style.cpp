@@ -1,6 +1,8 @@
 #include "Style.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
+#include <QHash>
 #include <QWidget>
 
 namespace mirewalk {
@@ -37,6 +39,19 @@ QFont labelFont(int pixelSize)
     font.setPixelSize(pixelSize);
     font.setBold(true);
     return font;
+}
+
+void seeAs(const QMetaObject& type, QAccessible::Role role)
+{
+    // The roles of the classes, by class name, read by one factory.
+    static QHash<QString, QAccessible::Role> roles;
+    if (roles.isEmpty())
+        QAccessible::installFactory([](const QString& name, QObject* object) -> QAccessibleInterface* {
+            if (!roles.contains(name) || !object->isWidgetType())
+                return nullptr;
+            return new QAccessibleWidget(static_cast<QWidget*>(object), roles.value(name));
+        });
+    roles.insert(QLatin1String(type.className()), role);
 }
 
 void makeBlack(QWidget* widget)

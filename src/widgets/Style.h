@@ -2,6 +2,7 @@
 // The look shared by the game's windows: the game's face and label fonts,
 // the pure colours, black backgrounds and fixed-size windows.
 
+#include <QAccessible>
 #include <QColor>
 #include <QFont>
 #include <QIcon>
@@ -45,6 +46,11 @@ inline const QColor LightGrey{192, 192, 192};
 inline const QColor Grey{128, 128, 128};
 inline const QColor DarkGrey{64, 64, 64};
 }
+
+// Makes screen readers see every widget of a class as role (a picture view
+// as a picture, the game window as a window). Call it as the first widget of
+// the class is made.
+void seeAs(const QMetaObject& type, QAccessible::Role role);
 
 // Paints a widget's background black.
 void makeBlack(QWidget* widget);
