@@ -138,7 +138,9 @@ void printSummary()
     compare("drawing the hero alone", "drawHero", "bare picture copy", "floor", 0.5);
     compare("start-up in this process", "start", "bare main window", "bareStart", 1.3);
     compare("cold start, fresh process", "coldStart", "bare main window, fresh", "coldBareStart",
-            1.3);
+            1.1);
+    compare("pad step, record to repainted view", "padStep", "keyboard step, the same", "keyStep",
+            1.0);
     compare("inventory opening 9,901-10,000", "openingLast", "openings 1-100", "openingFirst", 2.0);
     compare("battle exchange through the window", "exchange", "its rules alone", "exchangeRules", 0);
     if (kept.count("bytesPerRow"))
@@ -159,6 +161,9 @@ void printSummary()
     if (kept.count("idleTimers"))
         std::printf("%-36s %12.0f   target 0   %s\n", "timers running while idle",
                     kept["idleTimers"], kept["idleTimers"] == 0 ? "met" : "NOT MET");
+    if (kept.count("idleTimersWithPad"))
+        std::printf("%-36s %12.0f   target 0   %s\n", "timers idle with a pad connected",
+                    kept["idleTimersWithPad"], kept["idleTimersWithPad"] == 0 ? "met" : "NOT MET");
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "widgets/GameWindow.h"
 #include "widgets/Style.h"
 #include "windows/Guard.h"
+#include "windows/PadInput.h"
 #include "windows/QtDialogs.h"
 #include "windows/Services.h"
 #include "windows/Settings.h"
@@ -124,6 +125,8 @@ int play()
     QApplication::setApplicationName(QStringLiteral("Mirewalk"));
     QApplication::setDesktopFileName(QStringLiteral(MIREWALK_ID));
     useGameFont();
+    // Game pads play as a second keyboard, from the first box on.
+    PadInput pads(PadInput::inputFolder());
     Game game;
     Random random;
     QtDialogs dialogs;
