@@ -61,22 +61,13 @@ inline std::map<std::string, double>& figures()
     return kept;
 }
 
-// The pictures built into the program, which the benchmark keeps for all its
-// games: as in the game, they are decoded at the first start only.
-inline const PictureFolder& builtInPictures()
-{
-    static const PictureFolder folder(QString::fromLatin1(BuiltInFolder),
-                                      PictureFolder::Reading::Once);
-    return folder;
-}
-
 // A game in its real windows, offscreen, with scripted dialogs.
 struct RunningGame {
     Game game;
     Random random;
     ScriptedDialogs dialogs;
     PictureFolder pictures{QStringLiteral(MIREWALK_SOURCE_DIR)};
-    Services services{random, dialogs, pictures, builtInPictures()};
+    Services services{random, dialogs, pictures};
     WindowNavigator windows{game, services};
 
     MapWindow& map() const { return *qobject_cast<MapWindow*>(screenNamed("frmGame")); }

@@ -55,7 +55,7 @@ BENCHMARK(stepThroughMapView)->Iterations(20000)->Unit(benchmark::kMicrosecond);
 void drawHeroAlone(benchmark::State& state)
 {
     RunningGame run;
-    const BuiltInPictures pictures = loadBuiltInPictures(builtInPictures());
+    const BuiltInPictures& pictures = loadBuiltInPictures();
     Canvas& map = element<PictureView>("frmGame", "Map")->canvas();
     QRect where = drawHero(map, pictures.sprites(Facing::Side), run.game);
     std::vector<double> samples;

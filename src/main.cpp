@@ -142,8 +142,7 @@ int play()
     });
     if (dialogs.ended())
         return dialogs.status();
-    const PictureFolder builtIn(QString::fromLatin1(BuiltInFolder), PictureFolder::Reading::Once);
-    Services services{random, dialogs, *pictures, builtIn};
+    Services services{random, dialogs, *pictures};
 
     WindowNavigator windows(game, services);
     if (dialogs.ended())

@@ -15,11 +15,12 @@ const QRgb Grass = qRgb(40, 160, 60);
 // A 42 x 58 sprite on white: red figure pixels in the middle columns, a black
 // outline pixel at (20, 0) and (21, 57); its mask white over the figure.
 struct TestSprites {
-    Canvas sprite{QSize(42, 58)};
-    Canvas mask{QSize(42, 58)};
+    QImage sprite{42, 58, QImage::Format_RGB32};
+    QImage mask{42, 58, QImage::Format_RGB32};
     TestSprites()
     {
-        QImage s(42, 58, QImage::Format_RGB32), m(42, 58, QImage::Format_RGB32);
+        QImage& s = sprite;
+        QImage& m = mask;
         s.fill(White);
         m.fill(Black);
         for (int y = 0; y < 58; ++y)
@@ -30,8 +31,6 @@ struct TestSprites {
         s.setPixel(20, 0, Black);
         s.setPixel(21, 57, Black);
         m.setPixel(21, 57, Black);  // under an outline the mask may be either
-        sprite.setPicture(s);
-        mask.setPicture(m);
     }
     SpritePair pair() const { return {sprite, mask}; }
 };

@@ -64,8 +64,7 @@ protected:
     Random random;
     ScriptedDialogs dialogs;
     PictureFolder pictures{QStringLiteral(MIREWALK_SOURCE_DIR)};
-    PictureFolder builtIn{QString::fromLatin1(BuiltInFolder), PictureFolder::Reading::Once};
-    Services services{random, dialogs, pictures, builtIn};
+    Services services{random, dialogs, pictures};
     std::unique_ptr<WindowNavigator> windows;
     QWidget* mapWindow = nullptr;  // the map screen
 

@@ -175,8 +175,7 @@ protected:
         else if (GetParam().kind != Broken::Missing)
             writeFile(brokenContent(good));
         brokenPictures = std::make_unique<PictureFolder>(folder.path());
-        brokenServices = std::make_unique<Services>(
-            Services{random, dialogs, *brokenPictures, builtIn});
+        brokenServices = std::make_unique<Services>(Services{random, dialogs, *brokenPictures});
         start(*brokenServices);
     }
 
@@ -391,21 +390,6 @@ TEST(MovedFolder, PicturesAreReadThroughTheFolderOpenedAtTheStart)
     const PictureFolder folder(opened);
     ASSERT_TRUE(QDir().rename(opened, parent.path() + "/moved"));
     EXPECT_EQ(folder.load(QStringLiteral("Maps/M2.jpg")).size(), QSize(326, 273));
-}
-
-using BuiltInPicture = GameFixture;
-
-TEST_F(BuiltInPicture, AMissingOneIsReportedByNameBeforeThePrompt)
-{
-    QTemporaryDir empty;
-    const PictureFolder none(empty.path());
-    Services withoutBuiltIns{random, dialogs, pictures, none};
-    const WindowNavigator broken(game, withoutBuiltIns);
-    const std::string report = "Run-time error '53':\n\nFile not found: "
-        + empty.path().toStdString() + "/M1.jpg";
-    EXPECT_EQ(dialogs.messages, std::vector<std::string>{report});
-    EXPECT_EQ(dialogs.endStatus, 1);
-    EXPECT_TRUE(dialogs.prompts.empty());
 }
 
 // ---- A start that fails ----

@@ -50,7 +50,7 @@ protected:
     std::map<std::string, int> done;  // how often each action was taken
     bool typedInto[3] = {};           // XPOS, YPOS, MNO hold text the player typed
     bool oneGame = false;             // the player never ends the game
-    const BuiltInPictures sprites = loadBuiltInPictures(builtIn);
+    const BuiltInPictures& sprites = loadBuiltInPictures();
     Facing facing = Facing::Front;  // the way the map last drew the hero
     int heading = 0;                // the arrow the player walks with
     int games = 1;
@@ -448,7 +448,7 @@ TEST_F(Soak, RealMessageBoxesAreAnsweredThroughTheDialog)
     });
     player.start(1);
     QtDialogs real;
-    Services withRealDialogs{random, real, pictures, builtIn};
+    Services withRealDialogs{random, real, pictures};
     start(withRealDialogs);
     for (int box = 1; box <= boxes; ++box) {
         ASSERT_NO_FATAL_FAILURE(choose(Qt::Key_G, Qt::Key_S));

@@ -1,28 +1,30 @@
 #include "BuiltInPictures.h"
 
+#include <QFile>
+
+#include "pictures/PictureFolder.h"
+
 namespace mirewalk {
 
 namespace {
 
-// A hidden picture store: a canvas as big as its picture, holding it.
-Canvas store(const QImage& picture)
+// A picture built into the program, decoded as a file's picture is.
+QImage builtIn(const char* name)
 {
-    Canvas canvas(picture.size());
-    canvas.setPicture(picture);
-    return canvas;
+    QFile resource(QStringLiteral(":/pictures/") + QLatin1String(name));
+    if (!resource.open(QIODevice::ReadOnly))
+        throw fileNotFoundError(resource.fileName().toStdString());
+    return decodePicture(resource, resource.fileName().toStdString());
 }
 
 }  // namespace
 
-BuiltInPictures loadBuiltInPictures(const PictureFolder& folder)
+const BuiltInPictures& loadBuiltInPictures()
 {
-    const auto load = [&folder](const char* name) { return store(folder.load(QLatin1String(name))); };
-    return {folder.load(QStringLiteral("M1.jpg")),
-            load("HD.png"),
-            load("HDmask.png"),
-            load("LR.png"),
-            load("LRmask.png"),
-            load("EnemyL.jpg")};
+    static const BuiltInPictures pictures{builtIn("M1.jpg"),     builtIn("HD.png"),
+                                          builtIn("HDmask.png"), builtIn("LR.png"),
+                                          builtIn("LRmask.png"), builtIn("EnemyL.jpg")};
+    return pictures;
 }
 
 }  // namespace mirewalk

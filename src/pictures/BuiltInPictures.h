@@ -4,20 +4,18 @@
 
 #include <QImage>
 
-#include "pictures/Canvas.h"
 #include "pictures/DrawHero.h"
-#include "pictures/PictureFolder.h"
 #include "rules/Movement.h"
 
 namespace mirewalk {
 
 struct BuiltInPictures {
     QImage firstMap;       // M1.jpg, shown from the start
-    Canvas heroFront;      // HD.png: the hero from the front, on white
-    Canvas heroFrontMask;  // HDmask.png: white where the figure shows, black elsewhere
-    Canvas heroSide;       // LR.png: the hero from the side, on white
-    Canvas heroSideMask;   // LRmask.png
-    Canvas alien;          // EnemyL.jpg: a green creature, the picture of the monster "E.T"
+    QImage heroFront;      // HD.png: the hero from the front, on white
+    QImage heroFrontMask;  // HDmask.png: white where the figure shows, black elsewhere
+    QImage heroSide;       // LR.png: the hero from the side, on white
+    QImage heroSideMask;   // LRmask.png
+    QImage alien;          // EnemyL.jpg: a green creature, the picture of the monster "E.T"
 
     // The sprite pair the hero is drawn with.
     SpritePair sprites(Facing facing) const
@@ -27,9 +25,9 @@ struct BuiltInPictures {
     }
 };
 
-// Reads the built-in pictures from folder, which keeps them decoded when it
-// reads once, as the program's built-in folder does. A missing or broken one
-// is a run-time error naming it.
-BuiltInPictures loadBuiltInPictures(const PictureFolder& folder);
+// The pictures built into the program, read and decoded the first time they
+// are asked for and kept: they cannot change while the program runs. One that
+// cannot be read is a run-time error naming it, as for a file.
+const BuiltInPictures& loadBuiltInPictures();
 
 }  // namespace mirewalk

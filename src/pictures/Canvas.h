@@ -23,8 +23,9 @@ public:
     // The same within area only: the rest of the image stays as it is.
     void restore(const QRect& area);
 
-    // The drawing surface for bit-block transfers.
-    QImage& surface() { return image_; }
+    // The image, and the drawing surface for bit-block transfers: whoever
+    // draws on it repaints its view (PictureView::refresh).
+    QImage& image() { return image_; }
     const QImage& image() const { return image_; }
     QSize size() const { return image_.size(); }
 

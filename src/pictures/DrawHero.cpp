@@ -7,10 +7,10 @@ namespace {
 // Paints the hero over what the map shows now, and gives the part it covers.
 QRect paintHero(Canvas& map, const SpritePair& pair, const Game& game)
 {
-    blit(map.surface(), game.PlayerX, game.PlayerY, game.SpriteWidth, game.SpriteHeight,
-         pair.mask.image(), 0, 0, RasterOp::Or);
-    blit(map.surface(), game.PlayerX, game.PlayerY, game.SpriteWidth, game.SpriteHeight,
-         pair.sprite.image(), 0, 0, RasterOp::And);
+    blit(map.image(), game.PlayerX, game.PlayerY, game.SpriteWidth, game.SpriteHeight, pair.mask, 0,
+         0, RasterOp::Or);
+    blit(map.image(), game.PlayerX, game.PlayerY, game.SpriteWidth, game.SpriteHeight, pair.sprite,
+         0, 0, RasterOp::And);
     return QRect(game.PlayerX, game.PlayerY, game.SpriteWidth, game.SpriteHeight)
         .intersected(QRect(QPoint(), map.size()));
 }

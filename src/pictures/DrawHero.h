@@ -9,8 +9,8 @@ namespace mirewalk {
 // A sprite and its mask: white where the figure shows, black over the
 // sprite's white background.
 struct SpritePair {
-    const Canvas& sprite;
-    const Canvas& mask;
+    const QImage& sprite;
+    const QImage& mask;
 };
 
 // Clears the map back to its picture, then paints the hero at (PlayerX,

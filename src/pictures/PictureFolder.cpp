@@ -18,9 +18,6 @@ namespace mirewalk {
 
 namespace {
 
-// Whether a folder is built into the program.
-bool builtIn(const QByteArray& folder) { return folder.startsWith(":/"); }
-
 // The largest picture file the game reads: a picture of MaxPictureSide
 // square takes a few megabytes at most.
 constexpr qint64 MaxPictureBytes = 16 * 1024 * 1024;
@@ -51,20 +48,13 @@ private:
 
 }  // namespace
 
-PictureFolder::PictureFolder(QByteArray folder, Reading reading)
-    : folder_(std::move(folder)),
-      reading_(reading)
+PictureFolder::PictureFolder(QByteArray folder) : folder_(std::move(folder))
 {
-    if (builtIn(folder_))
-        return;
     descriptor_ = ::open(folder_.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     openError_ = descriptor_ < 0 ? errno : 0;
 }
 
-PictureFolder::PictureFolder(const QString& folder, Reading reading)
-    : PictureFolder(QFile::encodeName(folder), reading)
-{
-}
+PictureFolder::PictureFolder(const QString& folder) : PictureFolder(QFile::encodeName(folder)) {}
 
 PictureFolder::~PictureFolder()
 {
@@ -72,14 +62,14 @@ PictureFolder::~PictureFolder()
         ::close(descriptor_);
 }
 
-QByteArray PictureFolder::path(const QString& relative) const
+std::string PictureFolder::nameOf(const QByteArray& relative) const
 {
-    return folder_ + '/' + QFile::encodeName(relative);
+    return QFile::decodeName(folder_ + '/' + relative).toStdString();
 }
 
 RuntimeError PictureFolder::lookError(const QByteArray& relative, int error, bool folder) const
 {
-    const std::string name = QFile::decodeName(folder_ + '/' + relative).toStdString();
+    const std::string name = nameOf(relative);
     if (error == ENOENT || error == ENOTDIR)
         return folder ? pathNotFoundError(name) : fileNotFoundError(name);
     return fileAccessError(name, std::strerror(error));
@@ -87,8 +77,6 @@ RuntimeError PictureFolder::lookError(const QByteArray& relative, int error, boo
 
 void PictureFolder::requireSubfolders(std::initializer_list<const char*> names) const
 {
-    if (builtIn(folder_))
-        return;
     for (const char* name : names) {
         struct stat status {};
         if (descriptor_ < 0)
@@ -102,36 +90,25 @@ void PictureFolder::requireSubfolders(std::initializer_list<const char*> names) 
 
 QImage PictureFolder::load(const QString& relative) const
 {
-    const QByteArray name = QFile::encodeName(relative);
-    if (reading_ == Reading::EveryLoad)
-        return read(name);
-    if (!kept_.contains(name))
-        kept_.insert(name, read(name));
-    return kept_.value(name);
+    const QByteArray file = QFile::encodeName(relative);
+    // Not there, or a folder on its way may not be looked into: the system says which.
+    struct stat status {};
+    if (descriptor_ < 0)
+        throw lookError(file, openError_, false);
+    if (::fstatat(descriptor_, file.constData(), &status, 0) != 0)
+        throw lookError(file, errno, false);
+    if (!S_ISREG(status.st_mode))  // opening a pipe or a device could wait for ever
+        throw invalidPictureError(nameOf(file));
+    const int descriptor = ::openat(descriptor_, file.constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
+        throw fileAccessError(nameOf(file), std::strerror(errno));
+    QFile device;
+    device.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    return decodePicture(device, nameOf(file));
 }
 
-QImage PictureFolder::read(const QByteArray& relative) const
+QImage decodePicture(QIODevice& device, const std::string& name)
 {
-    const std::string name = QFile::decodeName(folder_ + '/' + relative).toStdString();
-    QFile device;
-    if (builtIn(folder_)) {
-        device.setFileName(QString::fromUtf8(folder_ + '/' + relative));
-        if (!device.open(QIODevice::ReadOnly))
-            throw fileNotFoundError(name);
-    } else {
-        // Not there, or a folder on its way may not be looked into: the system says which.
-        struct stat status {};
-        if (descriptor_ < 0)
-            throw lookError(relative, openError_, false);
-        if (::fstatat(descriptor_, relative.constData(), &status, 0) != 0)
-            throw lookError(relative, errno, false);
-        if (!S_ISREG(status.st_mode))  // opening a pipe or a device could wait for ever
-            throw invalidPictureError(name);
-        const int file = ::openat(descriptor_, relative.constData(), O_RDONLY | O_CLOEXEC);
-        if (file < 0)
-            throw fileAccessError(name, std::strerror(errno));
-        device.open(file, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
-    }
     QByteArray bytes = device.read(MaxPictureBytes + 1);
     if (bytes.size() > MaxPictureBytes || !wholePicture(bytes))
         throw invalidPictureError(name);

@@ -47,7 +47,7 @@ BattleWindow::BattleWindow(Game& game, Services& services, const BuiltInPictures
     : Screen("Battle", QStringLiteral("MONSTER APPEARED!!!")),
       game_(game),
       services_(services),
-      pictures_(pictures),
+      builtIn_(pictures),
       navigator_(navigator)
 {
     fixSize(this, ClientSize);
@@ -92,7 +92,7 @@ QImage BattleWindow::pictureOf(const MonsterPicture& monster) const
     switch (monster.source) {
     case MonsterPicture::Source::File:
         return services_.pictures.load(QString::fromLatin1(monster.file));
-    case MonsterPicture::Source::BuiltIn: return pictures_.alien.picture();
+    case MonsterPicture::Source::BuiltIn: return builtIn_.alien;
     case MonsterPicture::Source::None: break;
     }
     return {};
@@ -111,7 +111,7 @@ void BattleWindow::meetMonster(const QImage& picture)
     monsterHitPoints_->setCaption(game_.currentMonster().HP);
     heroHitPoints_->setCaption(game_.CurHP);
     monsterName_->setCaption(QString::fromStdString(game_.currentMonster().Name));
-    heroPicture_->canvas().setPicture(pictures_.heroFront.picture());
+    heroPicture_->canvas().setPicture(builtIn_.heroFront);
     heroPicture_->refresh();
 }
 

@@ -51,7 +51,7 @@ private:
 
     Game& game_;
     Services& services_;
-    const BuiltInPictures& pictures_;
+    const BuiltInPictures& builtIn_;
     Navigator& navigator_;
     Label* heroHitPoints_;
     Label* monsterHitPoints_;

@@ -42,7 +42,7 @@ MapWindow::MapWindow(Game& game, Services& services, const BuiltInPictures& pict
     : Screen("frmGame", QStringLiteral("MIREWALK MAP SYSTEM - BY KORVANDEL")),
       game_(game),
       services_(services),
-      pictures_(pictures),
+      builtIn_(pictures),
       navigator_(navigator)
 {
     auto* client = new QWidget(this);
@@ -105,7 +105,7 @@ QWidget* MapWindow::buildMenus()
 
 void MapWindow::startGame()
 {
-    mapView_->canvas().setPicture(pictures_.firstMap);
+    mapView_->canvas().setPicture(builtIn_.firstMap);
     const std::string name = services_.dialogs.prompt("What is your name?");
     startNewGame(game_, services_.random, name);
     mapNumberBox_->setNumber(game_.MapNo);
@@ -152,14 +152,14 @@ void MapWindow::showHero(Facing facing)
         return;
     }
     const QRect previous = *heroArea_;
-    heroArea_ = moveHero(mapView_->canvas(), pictures_.sprites(facing), game_, previous);
+    heroArea_ = moveHero(mapView_->canvas(), builtIn_.sprites(facing), game_, previous);
     nameHerosPlace();
     mapView_->refresh(QRegion(previous).united(*heroArea_));
 }
 
 void MapWindow::drawHero(Facing facing)
 {
-    heroArea_ = mirewalk::drawHero(mapView_->canvas(), pictures_.sprites(facing), game_);
+    heroArea_ = mirewalk::drawHero(mapView_->canvas(), builtIn_.sprites(facing), game_);
     nameHerosPlace();
     mapView_->refresh();
 }

@@ -55,7 +55,7 @@ private:
 
     Game& game_;
     Services& services_;
-    const BuiltInPictures& pictures_;
+    const BuiltInPictures& builtIn_;
     Navigator& navigator_;
     TextBox* xBox_;
     TextBox* yBox_;

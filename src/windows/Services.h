@@ -1,8 +1,8 @@
 #pragma once
 // The platform services a game's windows are given: the random source, the
-// dialogs and the end of the program, the folder of picture files beside the
-// program, and the pictures built into it. The program builds them all and
-// passes them in; nothing is reached through a global.
+// dialogs and the end of the program, and the folder of picture files beside
+// the program. The program builds them all and passes them in; nothing is
+// reached through a global.
 
 #include "pictures/PictureFolder.h"
 
@@ -15,7 +15,6 @@ struct Services {
     Random& random;
     Dialogs& dialogs;
     const PictureFolder& pictures;
-    const PictureFolder& builtIn;  // the pictures built into the program
 };
 
 }  // namespace mirewalk

@@ -26,7 +26,7 @@ QString onOneLine(const std::string& name)
 
 }  // namespace
 
-StatsWindow::StatsWindow(const Game& game, Dialogs& dialogs, const Canvas& heroFront,
+StatsWindow::StatsWindow(const Game& game, Dialogs& dialogs, const QImage& heroFront,
                          Navigator& navigator)
     : MenuWindow(dialogs, navigator, "frmStats", QStringLiteral("Stats"), {462, 412}),
       game_(game),
@@ -59,7 +59,7 @@ StatsWindow::StatsWindow(const Game& game, Dialogs& dialogs, const Canvas& heroF
 
 void StatsWindow::showHero()
 {
-    portrait_->canvas().setPicture(heroFront_.picture());
+    portrait_->canvas().setPicture(heroFront_);
     portrait_->refresh();
     name_->setCaption(onOneLine(game_.PlayerName));
     health_->setCaption(game_.CurHP);

@@ -7,7 +7,6 @@
 namespace mirewalk {
 
 struct Game;
-class Canvas;
 class PictureView;
 
 class StatsWindow : public MenuWindow {
@@ -15,7 +14,7 @@ class StatsWindow : public MenuWindow {
 public:
     // Builds the window, hidden, with the value labels empty; its portrait is
     // the picture of heroFront.
-    StatsWindow(const Game& game, Dialogs& dialogs, const Canvas& heroFront, Navigator& navigator);
+    StatsWindow(const Game& game, Dialogs& dialogs, const QImage& heroFront, Navigator& navigator);
 
     // What every opening does once the window is shown: puts the hero's
     // front picture into the portrait and writes every value afresh.
@@ -23,7 +22,7 @@ public:
 
 private:
     const Game& game_;
-    const Canvas& heroFront_;
+    const QImage& heroFront_;
     PictureView* portrait_;
     Label* name_;
     Label* maxHealth_;

@@ -31,12 +31,12 @@ WindowNavigator::WindowNavigator(Game& game, Services& services)
     : game_(game),
       services_(services),
       window_(std::make_unique<GameWindow>()),
-      map_(std::make_unique<MapWindow>(game, services, pictures_, *this))
+      map_(std::make_unique<MapWindow>(game, services, builtIn_, *this))
 {
     window_->add(*map_);
     window_->showScreen(*map_);
     guarded(services_.dialogs, [this] {
-        pictures_ = loadBuiltInPictures(services_.builtIn);
+        builtIn_ = loadBuiltInPictures();
         map_->startGame();
     });
 }
@@ -54,7 +54,7 @@ void WindowNavigator::showMap()
 
 void WindowNavigator::openBattle(const MonsterPicture& picture)
 {
-    BattleWindow& battle = builtOnce(*window_, battle_, game_, services_, pictures_, *this);
+    BattleWindow& battle = builtOnce(*window_, battle_, game_, services_, builtIn_, *this);
     // Read before the battle shows: a picture that cannot be read is reported over the map.
     const QImage monster = battle.pictureOf(picture);
     window_->showScreen(battle);
@@ -70,7 +70,7 @@ void WindowNavigator::openInventory()
 
 void WindowNavigator::openStats()
 {
-    StatsWindow& stats = builtOnce(*window_, stats_, game_, services_.dialogs, pictures_.heroFront,
+    StatsWindow& stats = builtOnce(*window_, stats_, game_, services_.dialogs, builtIn_.heroFront,
                                    *this);
     window_->showScreen(stats);
     stats.showHero();

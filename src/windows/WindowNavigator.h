@@ -43,7 +43,7 @@ public:
 private:
     Game& game_;
     Services& services_;
-    BuiltInPictures pictures_;
+    BuiltInPictures builtIn_;
     std::unique_ptr<GameWindow> window_;  // first made, last destroyed: it holds the screens
     std::unique_ptr<MapWindow> map_;
     std::unique_ptr<BattleWindow> battle_;
