@@ -18,9 +18,9 @@ namespace mirewalk {
 
 namespace {
 
-// The message box of the battle: red text on black, wrapped over its lines,
+// The box of the battle's report: red text on black, wrapped over its lines,
 // in the sunken grey and white frame of a text box.
-QPlainTextEdit* messageBox(QWidget* parent)
+QPlainTextEdit* reportBox(QWidget* parent)
 {
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(QStringLiteral("BINFO"));
@@ -63,7 +63,7 @@ BattleWindow::BattleWindow(Game& game, Services& services, const BuiltInPictures
     monsterName_ = label("lblMNAME", "", {432, 80}, FontPx::Medium, Colour::Green);
     heroPicture_ = new PictureView(this, "Picture1", {32, 152, 65, 81});
     monsterPicture_ = new PictureView(this, "Picture2", {456, 152, 81, 81});
-    report_ = messageBox(this);
+    report_ = reportBox(this);
     longRangeAttack_ = label("lblAttack", "LONG RANGED ATTACK", {64, 424}, FontPx::Large,
                              Colour::Red);
     longRangeAttack_->hide();
@@ -75,16 +75,15 @@ BattleWindow::BattleWindow(Game& game, Services& services, const BuiltInPictures
 
     // Each command has a key; DEFEND and ITEM do nothing. Escape runs away, as
     // closing the window through its frame does.
-    longRangeAttack_->setKey(Qt::Key_L);
-    closeRangeAttack->setKey(Qt::Key_C);
-    defend->setKey(Qt::Key_D);
-    item->setKey(Qt::Key_I);
-    run->setKey(Qt::Key_R);
-    connect(longRangeAttack_, &Label::clicked, this, &BattleWindow::attackLongRange);
-    connect(closeRangeAttack, &Label::clicked, this, &BattleWindow::attackCloseRange);
-    connect(run, &Label::clicked, this, &BattleWindow::runAway);
+    Dialogs& dialogs = services_.dialogs;
+    addCommand(*longRangeAttack_, Qt::Key_L, dialogs, [this] { attackLongRange(); });
+    addCommand(*closeRangeAttack, Qt::Key_C, dialogs, [this] { attackCloseRange(); });
+    addCommand(*defend, Qt::Key_D, dialogs, {});
+    addCommand(*item, Qt::Key_I, dialogs, {});
+    addCommand(*run, Qt::Key_R, dialogs, [this] { runAway(); });
     closeOnEscape();
-    connect(this, &Screen::frameClosed, this, &BattleWindow::runAway);
+    connect(this, &Screen::frameClosed, this,
+            [this] { guardedWhileShown(*this, services_.dialogs, [this] { runAway(); }); });
 }
 
 QImage BattleWindow::pictureOf(const MonsterPicture& monster) const
@@ -123,30 +122,24 @@ void BattleWindow::showHitPoints()
 
 void BattleWindow::attackLongRange()
 {
-    guardedWhileShown(*this, services_.dialogs, [this] {
-        shootLongRange(game_, services_.dialogs);
-        showHitPoints();
-    });
+    shootLongRange(game_, services_.dialogs);
+    showHitPoints();
 }
 
 // An exchange of blows; a victory returns to the map once the exchange is shown.
 void BattleWindow::attackCloseRange()
 {
-    guardedWhileShown(*this, services_.dialogs, [this] {
-        const Exchange exchange = exchangeBlows(game_, services_.random, services_.dialogs);
-        report_->setPlainText(QString::fromStdString(exchange.report));
-        showHitPoints();
-        if (exchange.victory)
-            navigator_.returnToMap();
-    });
+    const Exchange exchange = exchangeBlows(game_, services_.random, services_.dialogs);
+    report_->setPlainText(QString::fromStdString(exchange.report));
+    showHitPoints();
+    if (exchange.victory)
+        navigator_.returnToMap();
 }
 
 void BattleWindow::runAway()
 {
-    guardedWhileShown(*this, services_.dialogs, [this] {
-        services_.dialogs.message("You Ran Away!!!");
-        navigator_.returnToMap();
-    });
+    services_.dialogs.message("You Ran Away!!!");
+    navigator_.returnToMap();
 }
 
 }  // namespace mirewalk

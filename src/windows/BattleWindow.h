@@ -40,9 +40,9 @@ public:
     void meetMonster(const QImage& picture);
 
 private:
-    // The commands; each runs behind the guard for run-time errors, and only
-    // while the window is shown: a late click after the battle has ended
-    // fights no monster again.
+    // The commands, which addCommand runs behind the guard for run-time
+    // errors, and only while their labels show: a late click after the battle
+    // has ended fights no monster again.
     void attackLongRange();
     void attackCloseRange();
     void runAway();

@@ -6,6 +6,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/RuntimeError.h"
+#include "widgets/Label.h"
 
 namespace mirewalk {
 
@@ -51,6 +52,16 @@ void guardedWhileShown(const QWidget& window, Dialogs& dialogs, const std::funct
 {
     if (window.isVisible())
         guarded(dialogs, command);
+}
+
+void addCommand(Label& label, Qt::Key key, Dialogs& dialogs, std::function<void()> command)
+{
+    if (key != Qt::Key_unknown)
+        label.setKey(key);
+    if (!command)
+        return;
+    QObject::connect(&label, &Label::clicked, &label,
+                     [&label, &dialogs, command] { guardedWhileShown(label, dialogs, command); });
 }
 
 }  // namespace mirewalk

@@ -4,11 +4,14 @@
 #include <functional>
 #include <string>
 
+#include <Qt>
+
 class QWidget;
 
 namespace mirewalk {
 
 class Dialogs;
+class Label;
 
 // Runs handler. A run-time error is reported in a message box naming what
 // failed and ends the program with status 1; an orderly end ends it with its
@@ -29,5 +32,10 @@ std::string memoryLimit();
 // reaches a hidden window, sent before it hid or by code, does nothing, since
 // the player cannot have given it.
 void guardedWhileShown(const QWidget& window, Dialogs& dialogs, const std::function<void()>& command);
+
+// Makes a label a command: a click on it, or key (unless Qt::Key_unknown)
+// while it shows, runs command through guardedWhileShown, while the label
+// shows. An empty command does nothing (DEFEND, ITEM).
+void addCommand(Label& label, Qt::Key key, Dialogs& dialogs, std::function<void()> command);
 
 }  // namespace mirewalk

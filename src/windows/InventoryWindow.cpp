@@ -40,17 +40,20 @@ InventoryWindow::InventoryWindow(Game& game, Services& services, Navigator& navi
     auto* back = new Label(this, "BCK", QStringLiteral("BACK"), {216, 272}, FontPx::Large,
                            Colour::Green);
 
-    // Each Equip has the key of its list's caption: L, C and A.
-    equipLR->setKey(Qt::Key_L);
-    equipCR->setKey(Qt::Key_C);
-    equipA->setKey(Qt::Key_A);
-    connect(equipA, &Label::clicked, this, &InventoryWindow::equipArmour);
-    connect(equipCR, &Label::clicked, this, &InventoryWindow::equipCloseRange);
-    connect(equipLR, &Label::clicked, this, &InventoryWindow::equipLongRange);
+    // Each Equip has the key of its list's caption, L, C and A, and runs its
+    // rule with the selected row. The LR list is never read: its action works
+    // with it empty, as it always is.
+    Dialogs& dialogs = services_.dialogs;
+    addCommand(*equipLR, Qt::Key_L, dialogs, [this] { equipLongRange(game_, services_.random); });
+    addCommand(*equipCR, Qt::Key_C, dialogs, [this] {
+        equipCloseRange(game_, services_.random, closeRange_->selectedText().toStdString());
+    });
+    addCommand(*equipA, Qt::Key_A, dialogs,
+               [this] { equipArmour(game_, armour_->selectedText().toStdString()); });
     leaveBy(back);
 }
 
-void InventoryWindow::findItem()
+void InventoryWindow::findAndShowItem()
 {
     const Find find = mirewalk::findItem(game_, services_.random);
     for (const ItemList list : find.lists)
@@ -62,27 +65,6 @@ ListBox* InventoryWindow::listBox(ItemList list) const
 {
     const Table<ListBox*, 0, 2> boxes{{misc_, armour_, closeRange_}};  // in the order of ItemList
     return boxes[static_cast<int>(list)];
-}
-
-void InventoryWindow::equipArmour()
-{
-    guardedWhileShown(*this, services_.dialogs, [this] {
-        mirewalk::equipArmour(game_, armour_->selectedText().toStdString());
-    });
-}
-
-void InventoryWindow::equipCloseRange()
-{
-    guardedWhileShown(*this, services_.dialogs, [this] {
-        mirewalk::equipCloseRange(game_, services_.random, closeRange_->selectedText().toStdString());
-    });
-}
-
-void InventoryWindow::equipLongRange()
-{
-    // The LR list is never read: the action works with it empty, as it always is.
-    guardedWhileShown(*this, services_.dialogs,
-                      [this] { mirewalk::equipLongRange(game_, services_.random); });
 }
 
 }  // namespace mirewalk

@@ -21,13 +21,9 @@ public:
     // What every opening does once the window is shown: finds an item,
     // appends a row of its name to each of its lists and shows the gold. The
     // rows pile up from one opening to the next.
-    void findItem();
+    void findAndShowItem();
 
 private:
-    // The three Equip actions: each runs its rule with the selected row.
-    void equipArmour();
-    void equipCloseRange();
-    void equipLongRange();
     // The list box that shows a list's rows.
     ListBox* listBox(ItemList list) const;
 

@@ -111,7 +111,7 @@ void MapWindow::startGame()
     mapNumberBox_->setNumber(game_.MapNo);
     xBox_->setNumber(game_.PlayerX);
     yBox_->setNumber(game_.PlayerY);
-    drawHero(Facing::Front);
+    redrawMap(Facing::Front);
 }
 
 void MapWindow::takeKey(int key)
@@ -148,7 +148,7 @@ void MapWindow::showHero(Facing facing)
     if (!isVisible())
         return;
     if (!heroArea_) {
-        drawHero(facing);
+        redrawMap(facing);
         return;
     }
     const QRect previous = *heroArea_;
@@ -157,9 +157,9 @@ void MapWindow::showHero(Facing facing)
     mapView_->refresh(QRegion(previous).united(*heroArea_));
 }
 
-void MapWindow::drawHero(Facing facing)
+void MapWindow::redrawMap(Facing facing)
 {
-    heroArea_ = mirewalk::drawHero(mapView_->canvas(), builtIn_.sprites(facing), game_);
+    heroArea_ = drawHero(mapView_->canvas(), builtIn_.sprites(facing), game_);
     nameHerosPlace();
     mapView_->refresh();
 }

@@ -30,7 +30,7 @@ public:
     void startGame();
     // Puts the whole map view back to its picture, draws the hero at its
     // place facing that way and repaints the view.
-    void drawHero(Facing facing);
+    void redrawMap(Facing facing);
 
 private:
     // The Game, Character and About menus, on a menu bar of their own.

@@ -19,12 +19,10 @@ MenuWindow::MenuWindow(Dialogs& dialogs, Navigator& navigator, const char* name,
 
 void MenuWindow::leaveBy(Label* back)
 {
-    const auto leave = [this] {
-        guardedWhileShown(*this, dialogs_, [this] { navigator_.returnToMap(); });
-    };
-    connect(back, &Label::clicked, this, leave);
+    addCommand(*back, Qt::Key_unknown, dialogs_, [this] { navigator_.returnToMap(); });
     back->describeKey(Qt::Key_Escape);  // the screen takes Escape as closing it
-    connect(this, &Screen::frameClosed, this, leave);
+    connect(this, &Screen::frameClosed, this,
+            [this] { guardedWhileShown(*this, dialogs_, [this] { navigator_.returnToMap(); }); });
 }
 
 }  // namespace mirewalk

@@ -65,7 +65,7 @@ void WindowNavigator::openInventory()
 {
     InventoryWindow& inventory = builtOnce(*window_, inventory_, game_, services_, *this);
     window_->showScreen(inventory);
-    inventory.findItem();
+    inventory.findAndShowItem();
 }
 
 void WindowNavigator::openStats()
@@ -84,7 +84,7 @@ void WindowNavigator::openAbout()
 void WindowNavigator::returnToMap()
 {
     window_->showScreen(*map_);
-    map_->drawHero(Facing::Front);
+    map_->redrawMap(Facing::Front);
 }
 
 }  // namespace mirewalk
