@@ -55,31 +55,22 @@ void zoomElement(QWidget* widget, int zoom)
     }
 }
 
+// Keeps what a widget has of the game's, and shows it as the game gives it.
+void keep(QWidget* widget, const char* what, const QVariant& value)
+{
+    widget->setProperty(what, value);
+    zoomElement(widget, 1);
+}
+
 }  // namespace
 
-void placeAt(QWidget* widget, QRect geometry)
-{
-    widget->setProperty(GameGeometry, geometry);
-    zoomElement(widget, 1);
-}
+void placeAt(QWidget* widget, QRect geometry) { keep(widget, GameGeometry, geometry); }
 
-void fixSize(QWidget* widget, QSize size)
-{
-    widget->setProperty(GameSize, size);
-    zoomElement(widget, 1);
-}
+void fixSize(QWidget* widget, QSize size) { keep(widget, GameSize, size); }
 
-void fixHeight(QWidget* widget, int height)
-{
-    widget->setProperty(GameHeight, height);
-    zoomElement(widget, 1);
-}
+void fixHeight(QWidget* widget, int height) { keep(widget, GameHeight, height); }
 
-void useLabelFont(QWidget* widget, int pixelSize)
-{
-    widget->setProperty(GameFontSize, pixelSize);
-    zoomElement(widget, 1);
-}
+void useLabelFont(QWidget* widget, int pixelSize) { keep(widget, GameFontSize, pixelSize); }
 
 void zoomElements(QWidget* root, int zoom)
 {
