@@ -1,9 +1,9 @@
 """Plays the built game as a player does.
 
-The real program runs in a real X session; keys and clicks go through the X
-server (xdotool); what the screen shows is read back through the
-accessibility interface (window titles, captions, box texts, message boxes)
-and through screenshots.
+The real program runs in a real desktop session (session.sh); keys and clicks
+go through the X server (xdotool), or on Wayland through the desktop's own
+ways; what the screen shows is read back through the accessibility interface
+(window titles, captions, box texts, message boxes) and through screenshots.
 """
 
 import ctypes
@@ -17,6 +17,7 @@ import time
 import unittest
 
 import pyatspi
+from gi.repository import GLib
 
 BUILD_DIR = os.environ.get("MIREWALK_BUILD_DIR", os.path.join(os.path.dirname(__file__), "../../build"))
 SOURCE_DIR = os.path.abspath(os.path.join(os.path.dirname(__file__), "../.."))
@@ -58,7 +59,12 @@ def showing(node):
 
 
 def xdotool(*args):
-    subprocess.run(["xdotool", *args], check=True)
+    return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout
+
+
+def press_keys(*keys):
+    """Presses keys, by xdotool's names ("Return", "alt+g"), through the X server."""
+    xdotool("key", "--delay", "15", *keys)
 
 
 class _ClientMessage(ctypes.Structure):
@@ -96,12 +102,14 @@ def send_delete_window(window):
 class Game:
     """One run of the game from a folder of its own, so pictures can be taken away."""
 
-    def __init__(self, missing=(), env=None, launcher=None, program="mirewalk", cut=(), closed=(), loader=()):
+    def __init__(self, missing=(), env=None, launcher=None, program="mirewalk", cut=(), closed=(), loader=(),
+                 keys=press_keys):
         """Copies the built game to a folder of its own (as program, a path in
         it, the pictures beside), less the missing pictures and with the cut
         ones cut to half, and starts it (through loader, if given) with the
         closed standard streams closed; or runs launcher, a command that starts
-        the game some other way (then the game is found by its name)."""
+        the game some other way (then the game is found by its name). keys
+        presses keys on the desktop."""
         self.folder = None
         if not launcher:
             self.folder = tempfile.mkdtemp(prefix="mirewalk-e2e-")
@@ -115,12 +123,14 @@ class Game:
                 os.remove(os.path.join(self.folder, relative))
             for relative in cut:
                 os.truncate(os.path.join(self.folder, relative), os.path.getsize(os.path.join(self.folder, relative)) // 2)
-        environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                           QT_QPA_PLATFORM="wayland" if os.environ.get("WAYLAND_DISPLAY") else "xcb")
         environment.update(env or {})
         command = launcher or [*loader, program]
         self.process = subprocess.Popen(command, env=environment, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
                                         text=True, preexec_fn=lambda: [os.close(stream) for stream in closed])
         self.pid = None if launcher else self.process.pid
+        self.press = keys
         self.steps = 0  # arrow presses on the map so far
         self.by_keyboard = False  # close boxes and run away with keys, not the mouse
 
@@ -168,10 +178,11 @@ class Game:
             app = self.application()
             if app is None:
                 return None
-            for node in descendants(app):
-                if node.getRoleName() in roles and (name is None or node.name == name) and showing(node):
-                    return node
-            return None
+            try:
+                return next((node for node in descendants(app) if node.getRoleName() in roles
+                             and (name is None or node.name == name) and showing(node)), None)
+            except GLib.Error:  # an element that went away while being read; the next look finds what is there
+                return None
         return wait_for(probe, f"{role} {name!r}", timeout)
 
     def window(self, title, timeout=TIMEOUT):
@@ -215,20 +226,26 @@ class Game:
         return (app is not None
                 and any(n.getRoleName() == "alert" and showing(n) for n in descendants(app)))
 
-    def screenshot(self, path):
-        subprocess.run(["import", "-window", "root", path], check=True)
+    def region(self, node, title=MAP_TITLE):
+        """Where an element is in the window with the title: x, y, width, height."""
+        x, y, width, height = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        window = self.window(title).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        return x - window.x, y - window.y, width, height
+
+    def screenshot(self, path, title=MAP_TITLE, region=None):
+        """A picture of the game's window with the title (or of its region, x,
+        y, width, height in the window's pixels), read from the window itself:
+        a compositing window manager shows it on the screen a moment later."""
+        [window] = xdotool("search", "--onlyvisible", "--name", f"^{title}$").split()
+        crop = ["-crop", "{2}x{3}+{0}+{1}".format(*region), "+repage"] if region else []
+        subprocess.run(["import", "-window", window, *crop, path], check=True)
 
     def keep_screenshot(self, name):
         """Keeps a screenshot of the shown window when MIREWALK_SCREENSHOTS names a folder
         (the README's pictures are made this way)."""
         folder = os.environ.get("MIREWALK_SCREENSHOTS")
-        if not folder:
-            return
-        title = self.window_titles()[0]
-        window = self.window(title).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        subprocess.run(["import", "-window", "root", "-crop",
-                        f"{window.width}x{window.height}+{window.x}+{window.y}", "+repage",
-                        os.path.join(folder, name)], check=True)
+        if folder:
+            self.screenshot(os.path.join(folder, name), self.window_titles()[0])
 
     # --- acting as the player ------------------------------------------------
 
@@ -237,9 +254,7 @@ class Game:
         self.find("dialog", "Mirewalk")
         prompt = self.find("text", "What is your name?")
         self.wait_focus(prompt)
-        if name:
-            xdotool("type", "--delay", "10", name)
-        xdotool("key", "Return")
+        self.key(*name, "Return")
         self.back_on_map()
 
     def wait_focus(self, node):
@@ -285,7 +300,7 @@ class Game:
         self.wait_focus(self.find("image", None))
 
     def key(self, *keys):
-        xdotool("key", "--delay", "15", *keys)
+        self.press(*keys)
 
     def click(self, node):
         """A real left click in the middle of an element on the screen."""

@@ -13,10 +13,8 @@ class Menus(Played):
 
     def map_picture(self, name):
         """A screenshot of the map view alone, as a file."""
-        view = self.game.find("image", None).queryComponent().getExtents(0)
         path = os.path.join(self.shots, name)
-        subprocess.run(["import", "-window", "root", "-crop",
-                        f"{view.width}x{view.height}+{view.x}+{view.y}", "+repage", path], check=True)
+        self.game.screenshot(path, region=self.game.region(self.game.find("image", None)))
         return path
 
     def same_pictures(self, first, second):

@@ -111,7 +111,7 @@ class Package(Installed):
         self.assertEqual(shown.stderr, "")
         with open(os.path.join(SOURCE_DIR, "README.md")) as readme:
             keys = [row.split("|")[2].strip() for row in readme if re.match(r"\| (map|battle|inventory)", row)]
-        self.assertEqual(len(keys), 11)
+        self.assertEqual(len(keys), 12)
         for key in keys:
             self.assertIn(key, shown.stdout)
 

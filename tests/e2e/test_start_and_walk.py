@@ -29,7 +29,7 @@ class StartAndWalk(unittest.TestCase):
         return differing_pixels(shot, region, os.path.join(SOURCE_DIR, "Maps", f"M{number}.jpg"))
 
     def map_region(self):
-        return self.game.find("image", None).queryComponent().getExtents(0)
+        return self.game.region(self.game.find("image", None))
 
     def test_start_shows_map_one_with_the_hero_at_its_place(self):
         self.game.start("Arn")
