@@ -37,9 +37,13 @@ public:
     // MapNo is written into MNO.
     virtual void showMapNo() = 0;
     // The monster just rolled is met: its battle opens, with its messages
-    // emptied and its picture shown.
+    // emptied and its picture shown. It returns only once "MONSTER HAS
+    // APPEARED" is closed (a modal box runs its own event loop); the step
+    // then goes on, with the battle showing and the map hidden.
     virtual void openBattle(const MonsterPicture& picture) = 0;
-    // The hero is shown at its place, facing that way.
+    // The hero is shown at its place, facing that way; on a map that is not
+    // showing (a battle opened on this step) nothing is drawn, and the return
+    // to the map draws the hero whole.
     virtual void showHero(Facing facing) = 0;
 };
 
