@@ -9,7 +9,7 @@
 #include "platform/Dialogs.h"
 #include "rules/NewGame.h"
 #include "widgets/Label.h"
-#include "widgets/PictureView.h"
+#include "widgets/MapView.h"
 #include "widgets/Style.h"
 #include "widgets/TextBox.h"
 #include "widgets/Zoomed.h"
@@ -64,7 +64,7 @@ MapWindow::MapWindow(Game& game, Services& services, const BuiltInPictures& pict
     yBox_ = new TextBox(client, "YPOS", {352, 24, 65, 25});
     caption("Label3", "MAP NO :", 440, Colour::Blue);
     mapNumberBox_ = new TextBox(client, "MNO", {528, 24, 33, 25});
-    mapView_ = new PictureView(client, "Map", {120, 72, 326, 273}, true);
+    mapView_ = new MapView(client, {120, 72, 326, 273});
     connect(mapView_, &PictureView::keyPressed, this, &MapWindow::takeKey);
 
     setTabOrder(mapView_, xBox_);
@@ -105,7 +105,7 @@ QWidget* MapWindow::buildMenus()
 
 void MapWindow::startGame()
 {
-    mapView_->canvas().setPicture(builtIn_.firstMap);
+    mapView_->setMap(builtIn_.firstMap);
     const std::string name = services_.dialogs.prompt("What is your name?");
     startNewGame(game_, services_.random, name);
     mapNumberBox_->setNumber(game_.MapNo);
@@ -132,36 +132,26 @@ void MapWindow::showCoordinate(Direction direction)
 
 void MapWindow::loadMapPicture(const char* file)
 {
-    mapView_->canvas().setPicture(services_.pictures.load(QString::fromLatin1(file)));
-    heroArea_.reset();
+    mapView_->setMap(services_.pictures.load(QString::fromLatin1(file)));
 }
 
 void MapWindow::showMapNo() { mapNumberBox_->setNumber(game_.MapNo); }
 
 void MapWindow::openBattle(const MonsterPicture& picture) { navigator_.openBattle(picture); }
 
-// A step on the same map changes only where the hero was and where it is:
-// only they are put back, drawn and repainted. A new map is drawn whole.
 void MapWindow::showHero(Facing facing)
 {
     // A step that opened a battle left the map hidden: it is drawn on the return.
     if (!isVisible())
         return;
-    if (!heroArea_) {
-        redrawMap(facing);
-        return;
-    }
-    const QRect previous = *heroArea_;
-    heroArea_ = moveHero(mapView_->canvas(), builtIn_.sprites(facing), game_, previous);
+    mapView_->drawHeroMoved(builtIn_.sprites(facing), game_);
     nameHerosPlace();
-    mapView_->refresh(QRegion(previous).united(*heroArea_));
 }
 
 void MapWindow::redrawMap(Facing facing)
 {
-    heroArea_ = drawHero(mapView_->canvas(), builtIn_.sprites(facing), game_);
+    mapView_->drawHeroWhole(builtIn_.sprites(facing), game_);
     nameHerosPlace();
-    mapView_->refresh();
 }
 
 void MapWindow::nameHerosPlace()

@@ -4,8 +4,6 @@
 // takes a step; the menus open the other screens through the navigator.
 // Closing the game window while the map shows ends the game.
 
-#include <optional>
-
 #include "rules/Movement.h"
 #include "widgets/Screen.h"
 
@@ -15,7 +13,7 @@ struct BuiltInPictures;
 struct Game;
 struct Services;
 class Navigator;
-class PictureView;
+class MapView;
 class TextBox;
 
 class MapWindow : public Screen, private StepScreen {
@@ -60,10 +58,7 @@ private:
     TextBox* xBox_;
     TextBox* yBox_;
     TextBox* mapNumberBox_;
-    PictureView* mapView_;
-    // Where the hero was painted over the map's picture; none while the view
-    // holds a picture it was not painted on.
-    std::optional<QRect> heroArea_;
+    MapView* mapView_;
 };
 
 }  // namespace mirewalk
