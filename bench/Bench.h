@@ -67,7 +67,7 @@ struct RunningGame {
     Random random;
     ScriptedDialogs dialogs;
     PictureFolder pictures{QStringLiteral(MIREWALK_SOURCE_DIR)};
-    Services services{random, dialogs, pictures};
+    Services services{random, dialogs, dialogs, pictures};
     WindowNavigator windows{game, services};
 
     MapWindow& map() const { return *qobject_cast<MapWindow*>(screenNamed("frmGame")); }

@@ -16,6 +16,7 @@
 #include "windows/Guard.h"
 #include "windows/PadInput.h"
 #include "windows/QtDialogs.h"
+#include "windows/QtExit.h"
 #include "windows/Services.h"
 #include "windows/Settings.h"
 #include "windows/WholeScale.h"
@@ -130,23 +131,24 @@ int play()
     Game game;
     Random random;
     QtDialogs dialogs;
+    QtExit exit;
     // The player's zoom and fullscreen, kept between runs; the prompt shows at the zoom.
     Settings settings;
     Zoom zoom(settings);
     dialogs.setZoom(zoom);
     // The pictures beside the program, found and checked before the name prompt.
     std::optional<PictureFolder> pictures;
-    guarded(dialogs, [&pictures] {
+    guarded(dialogs, exit, [&pictures] {
         pictures.emplace(programFolder());
         pictures->requireSubfolders({"Maps", "Monsters"});
     });
-    if (dialogs.ended())
-        return dialogs.status();
-    Services services{random, dialogs, *pictures};
+    if (exit.ended())
+        return exit.status();
+    Services services{random, dialogs, exit, *pictures};
 
     WindowNavigator windows(game, services);
-    if (dialogs.ended())
-        return dialogs.status();
+    if (exit.ended())
+        return exit.status();
     zoom.setWindow(windows.window());
     dialogs.setWindow(windows.window());
     // A window destroyed by another program leaves nothing to play in, nor
@@ -157,7 +159,7 @@ int play()
     });
     windows.showMap();
     const int status = QApplication::exec();
-    return dialogs.ended() ? dialogs.status() : status;
+    return exit.ended() ? exit.status() : status;
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ protected:
     Random random;
     ScriptedDialogs dialogs;
     PictureFolder pictures{QStringLiteral(MIREWALK_SOURCE_DIR)};
-    Services services{random, dialogs, pictures};
+    Services services{random, dialogs, dialogs, pictures};
     std::unique_ptr<WindowNavigator> windows;
     QWidget* mapWindow = nullptr;  // the map screen
 

@@ -175,7 +175,8 @@ protected:
         else if (GetParam().kind != Broken::Missing)
             writeFile(brokenContent(good));
         brokenPictures = std::make_unique<PictureFolder>(folder.path());
-        brokenServices = std::make_unique<Services>(Services{random, dialogs, *brokenPictures});
+        brokenServices = std::make_unique<Services>(
+            Services{random, dialogs, dialogs, *brokenPictures});
         start(*brokenServices);
     }
 

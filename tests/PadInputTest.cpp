@@ -62,7 +62,7 @@ TEST_F(PadInputTest, WalksWhileTheDpadIsHeldAndLeavesNoTimerRunning)
 TEST_F(PadInputTest, AnswersTheRealPromptAndBoxes)
 {
     QtDialogs real;
-    Services withReal{random, real, pictures};
+    Services withReal{random, real, dialogs, pictures};
     std::vector<std::string> answered;
     // South on each modal dialog once it has the keyboard: from inside its own event loop.
     QTimer answer;

@@ -7,10 +7,11 @@
 #include <vector>
 
 #include "platform/Dialogs.h"
+#include "platform/ProgramExit.h"
 
 namespace mirewalk {
 
-class ScriptedDialogs : public Dialogs {
+class ScriptedDialogs : public Dialogs, public ProgramExit {
 public:
     std::string name = "Hero";                          // the answer to the prompt
     std::vector<std::string> prompts;                   // questions asked

@@ -448,7 +448,7 @@ TEST_F(Soak, RealMessageBoxesAreAnsweredThroughTheDialog)
     });
     player.start(1);
     QtDialogs real;
-    Services withRealDialogs{random, real, pictures};
+    Services withRealDialogs{random, real, dialogs, pictures};
     start(withRealDialogs);
     for (int box = 1; box <= boxes; ++box) {
         ASSERT_NO_FATAL_FAILURE(choose(Qt::Key_G, Qt::Key_S));

@@ -5,8 +5,8 @@
 
 namespace mirewalk {
 
-AboutWindow::AboutWindow(Dialogs& dialogs, Navigator& navigator)
-    : MenuWindow(dialogs, navigator, "frmAbout", QStringLiteral("ABOUT"), {418, 335})
+AboutWindow::AboutWindow(Services& services, Navigator& navigator)
+    : MenuWindow(services, navigator, "frmAbout", QStringLiteral("ABOUT"), {418, 335})
 {
     // One line of the credits, at the left margin.
     const auto line = [this](const char* name, const char* text, int top, int pixelSize,

@@ -9,7 +9,7 @@ class AboutWindow : public MenuWindow {
     Q_OBJECT
 public:
     // Builds the window, hidden.
-    AboutWindow(Dialogs& dialogs, Navigator& navigator);
+    AboutWindow(Services& services, Navigator& navigator);
 };
 
 }  // namespace mirewalk

@@ -75,15 +75,17 @@ BattleWindow::BattleWindow(Game& game, Services& services, const BuiltInPictures
 
     // Each command has a key; DEFEND and ITEM do nothing. Escape runs away, as
     // closing the window through its frame does.
-    Dialogs& dialogs = services_.dialogs;
-    addCommand(*longRangeAttack_, Qt::Key_L, dialogs, [this] { attackLongRange(); });
-    addCommand(*closeRangeAttack, Qt::Key_C, dialogs, [this] { attackCloseRange(); });
-    addCommand(*defend, Qt::Key_D, dialogs, {});
-    addCommand(*item, Qt::Key_I, dialogs, {});
-    addCommand(*run, Qt::Key_R, dialogs, [this] { runAway(); });
+    addCommand(*longRangeAttack_, Qt::Key_L, services_.dialogs, services_.exit,
+               [this] { attackLongRange(); });
+    addCommand(*closeRangeAttack, Qt::Key_C, services_.dialogs, services_.exit,
+               [this] { attackCloseRange(); });
+    addCommand(*defend, Qt::Key_D, services_.dialogs, services_.exit, {});
+    addCommand(*item, Qt::Key_I, services_.dialogs, services_.exit, {});
+    addCommand(*run, Qt::Key_R, services_.dialogs, services_.exit, [this] { runAway(); });
     closeOnEscape();
-    connect(this, &Screen::frameClosed, this,
-            [this] { guardedWhileShown(*this, services_.dialogs, [this] { runAway(); }); });
+    connect(this, &Screen::frameClosed, this, [this] {
+        guardedWhileShown(*this, services_.dialogs, services_.exit, [this] { runAway(); });
+    });
 }
 
 QImage BattleWindow::pictureOf(const MonsterPicture& monster) const

@@ -5,31 +5,32 @@
 #include <sys/resource.h>
 
 #include "platform/Dialogs.h"
+#include "platform/ProgramExit.h"
 #include "platform/RuntimeError.h"
 #include "widgets/Label.h"
 
 namespace mirewalk {
 
-void guarded(Dialogs& dialogs, const std::function<void()>& handler)
+void guarded(Dialogs& dialogs, ProgramExit& exit, const std::function<void()>& handler)
 {
-    if (dialogs.ended())
+    if (exit.ended())
         return;
     try {
         handler();
     } catch (const ProgramEnd& end) {
-        dialogs.quit(end.status);
+        exit.quit(end.status);
     } catch (const std::bad_alloc&) {
         std::cerr << outOfMemory() << std::endl;
-        dialogs.quit(1);
+        exit.quit(1);
     } catch (const RuntimeError& error) {
         std::cerr << "Mirewalk: " << error.report() << std::endl;
         dialogs.message(error.report());
-        dialogs.quit(1);
+        exit.quit(1);
     } catch (const std::exception& error) {
         const std::string report = std::string("Run-time error: ") + error.what();
         std::cerr << "Mirewalk: " << report << std::endl;
         dialogs.message(report);
-        dialogs.quit(1);
+        exit.quit(1);
     }
 }
 
@@ -48,20 +49,23 @@ std::string memoryLimit()
         + " MB (ulimit -v)";
 }
 
-void guardedWhileShown(const QWidget& window, Dialogs& dialogs, const std::function<void()>& command)
+void guardedWhileShown(const QWidget& window, Dialogs& dialogs, ProgramExit& exit,
+                       const std::function<void()>& command)
 {
     if (window.isVisible())
-        guarded(dialogs, command);
+        guarded(dialogs, exit, command);
 }
 
-void addCommand(Label& label, Qt::Key key, Dialogs& dialogs, std::function<void()> command)
+void addCommand(Label& label, Qt::Key key, Dialogs& dialogs, ProgramExit& exit,
+                std::function<void()> command)
 {
     if (key != Qt::Key_unknown)
         label.setKey(key);
     if (!command)
         return;
-    QObject::connect(&label, &Label::clicked, &label,
-                     [&label, &dialogs, command] { guardedWhileShown(label, dialogs, command); });
+    QObject::connect(&label, &Label::clicked, &label, [&label, &dialogs, &exit, command] {
+        guardedWhileShown(label, dialogs, exit, command);
+    });
 }
 
 }  // namespace mirewalk

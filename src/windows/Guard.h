@@ -12,13 +12,14 @@ namespace mirewalk {
 
 class Dialogs;
 class Label;
+class ProgramExit;
 
-// Runs handler. A run-time error is reported in a message box naming what
-// failed and ends the program with status 1; an orderly end ends it with its
-// own status. Running out of memory ends it with status 1 and the line of
+// Runs handler. A run-time error is reported in a message box of dialogs
+// naming what failed and ends the program through exit with status 1; an
+// orderly end ends it with its own status. Running out of memory ends it with status 1 and the line of
 // outOfMemory() on standard error, with no box, which would need memory too.
 // Once the program has ended no further handler runs.
-void guarded(Dialogs& dialogs, const std::function<void()>& handler);
+void guarded(Dialogs& dialogs, ProgramExit& exit, const std::function<void()>& handler);
 
 // The one line that says the game ran out of memory, naming the limit set on
 // its address space (ulimit -v), if there is one.
@@ -31,11 +32,13 @@ std::string memoryLimit();
 // for run-time errors, but only while the window is shown: an event that
 // reaches a hidden window, sent before it hid or by code, does nothing, since
 // the player cannot have given it.
-void guardedWhileShown(const QWidget& window, Dialogs& dialogs, const std::function<void()>& command);
+void guardedWhileShown(const QWidget& window, Dialogs& dialogs, ProgramExit& exit,
+                       const std::function<void()>& command);
 
 // Makes a label a command: a click on it, or key (unless Qt::Key_unknown)
 // while it shows, runs command through guardedWhileShown, while the label
 // shows. An empty command does nothing (DEFEND, ITEM).
-void addCommand(Label& label, Qt::Key key, Dialogs& dialogs, std::function<void()> command);
+void addCommand(Label& label, Qt::Key key, Dialogs& dialogs, ProgramExit& exit,
+                std::function<void()> command);
 
 }  // namespace mirewalk

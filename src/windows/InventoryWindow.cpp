@@ -11,8 +11,7 @@
 namespace mirewalk {
 
 InventoryWindow::InventoryWindow(Game& game, Services& services, Navigator& navigator)
-    : MenuWindow(services.dialogs, navigator, "frmInventory", QStringLiteral("Inventory"),
-                 {496, 338}),
+    : MenuWindow(services, navigator, "frmInventory", QStringLiteral("Inventory"), {496, 338}),
       game_(game),
       services_(services)
 {
@@ -43,12 +42,12 @@ InventoryWindow::InventoryWindow(Game& game, Services& services, Navigator& navi
     // Each Equip has the key of its list's caption, L, C and A, and runs its
     // rule with the selected row. The LR list is never read: its action works
     // with it empty, as it always is.
-    Dialogs& dialogs = services_.dialogs;
-    addCommand(*equipLR, Qt::Key_L, dialogs, [this] { equipLongRange(game_, services_.random); });
-    addCommand(*equipCR, Qt::Key_C, dialogs, [this] {
+    addCommand(*equipLR, Qt::Key_L, services_.dialogs, services_.exit,
+               [this] { equipLongRange(game_, services_.random); });
+    addCommand(*equipCR, Qt::Key_C, services_.dialogs, services_.exit, [this] {
         equipCloseRange(game_, services_.random, closeRange_->selectedText().toStdString());
     });
-    addCommand(*equipA, Qt::Key_A, dialogs,
+    addCommand(*equipA, Qt::Key_A, services_.dialogs, services_.exit,
                [this] { equipArmour(game_, armour_->selectedText().toStdString()); });
     leaveBy(back);
 }

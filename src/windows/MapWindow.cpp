@@ -72,8 +72,9 @@ MapWindow::MapWindow(Game& game, Services& services, const BuiltInPictures& pict
     setTabOrder(yBox_, mapNumberBox_);
     mapView_->setFocus(Qt::OtherFocusReason);
     // Closing the game window through its frame ends the game.
-    connect(this, &Screen::frameClosed, this,
-            [this] { guardedWhileShown(*this, services_.dialogs, [] { endProgram(0); }); });
+    connect(this, &Screen::frameClosed, this, [this] {
+        guardedWhileShown(*this, services_.dialogs, services_.exit, [] { endProgram(0); });
+    });
 }
 
 QWidget* MapWindow::buildMenus()
@@ -86,8 +87,9 @@ QWidget* MapWindow::buildMenus()
                               std::function<void()> command) {
         QAction* action = menu->addAction(QString::fromLatin1(caption));
         action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this,
-                [this, command] { guardedWhileShown(*this, services_.dialogs, command); });
+        connect(action, &QAction::triggered, this, [this, command] {
+            guardedWhileShown(*this, services_.dialogs, services_.exit, command);
+        });
     };
     QMenu* gameMenu = bar->addMenu(QStringLiteral("&Game"));
     gameMenu->setObjectName(QStringLiteral("mnuGame"));
@@ -116,7 +118,7 @@ void MapWindow::startGame()
 
 void MapWindow::takeKey(int key)
 {
-    guardedWhileShown(*this, services_.dialogs, [this, key] {
+    guardedWhileShown(*this, services_.dialogs, services_.exit, [this, key] {
         if (const auto direction = directionOf(key))
             takeStep(game_, services_.random, *direction, *this);
     });

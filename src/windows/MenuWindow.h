@@ -8,6 +8,8 @@ namespace mirewalk {
 class Dialogs;
 class Label;
 class Navigator;
+class ProgramExit;
+struct Services;
 
 // A window shown in the game window in place of the map, at a fixed size.
 // Its BACK label, closing the game window through its frame and Escape all
@@ -15,7 +17,7 @@ class Navigator;
 class MenuWindow : public Screen {
     Q_OBJECT
 public:
-    MenuWindow(Dialogs& dialogs, Navigator& navigator, const char* name, const QString& caption,
+    MenuWindow(Services& services, Navigator& navigator, const char* name, const QString& caption,
                QSize clientSize);
 
 protected:
@@ -24,6 +26,7 @@ protected:
 
 private:
     Dialogs& dialogs_;
+    ProgramExit& exit_;
     Navigator& navigator_;
 };
 

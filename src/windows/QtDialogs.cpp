@@ -80,13 +80,4 @@ void QtDialogs::message(const std::string& text)
         window_->activateWindow();
 }
 
-void QtDialogs::quit(int status)
-{
-    ended_ = true;
-    status_ = status;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        window->hide();
-    QCoreApplication::exit(status);
-}
-
 }  // namespace mirewalk

@@ -1,7 +1,6 @@
 #pragma once
 // The real dialogs: Qt message boxes and input dialogs titled with the
-// program's title, modal, over the game window once it is given; and the end
-// of the program through the event loop.
+// program's title, modal, over the game window once it is given.
 
 #include <QPointer>
 
@@ -25,17 +24,12 @@ public:
     void setZoom(Zoom& zoom) { zoom_ = &zoom; }
     std::string prompt(const std::string& question) override;
     void message(const std::string& text) override;
-    void quit(int status) override;
-    bool ended() const override { return ended_; }
-    int status() const { return status_; }
 
 private:
     QPointer<QWidget> window_;   // the game window, once given
     Zoom* zoom_ = nullptr;       // the keys of the zoom, once given
     QPointer<QMessageBox> box_;  // the message box, shown again for many messages
     int messages_ = 0;           // the messages it showed
-    bool ended_ = false;
-    int status_ = 0;
 };
 
 // The longest name the prompt takes, in characters as its text box counts them

@@ -26,9 +26,9 @@ QString onOneLine(const std::string& name)
 
 }  // namespace
 
-StatsWindow::StatsWindow(const Game& game, Dialogs& dialogs, const QImage& heroFront,
+StatsWindow::StatsWindow(const Game& game, Services& services, const QImage& heroFront,
                          Navigator& navigator)
-    : MenuWindow(dialogs, navigator, "frmStats", QStringLiteral("Stats"), {462, 412}),
+    : MenuWindow(services, navigator, "frmStats", QStringLiteral("Stats"), {462, 412}),
       game_(game),
       heroFront_(heroFront)
 {

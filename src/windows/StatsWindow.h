@@ -14,7 +14,7 @@ class StatsWindow : public MenuWindow {
 public:
     // Builds the window, hidden, with the value labels empty; its portrait is
     // the picture of heroFront.
-    StatsWindow(const Game& game, Dialogs& dialogs, const QImage& heroFront, Navigator& navigator);
+    StatsWindow(const Game& game, Services& services, const QImage& heroFront, Navigator& navigator);
 
     // What every opening does once the window is shown: puts the hero's
     // front picture into the portrait and writes every value afresh.

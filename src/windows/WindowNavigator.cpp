@@ -35,7 +35,7 @@ WindowNavigator::WindowNavigator(Game& game, Services& services)
 {
     window_->add(*map_);
     window_->showScreen(*map_);
-    guarded(services_.dialogs, [this] {
+    guarded(services_.dialogs, services_.exit, [this] {
         builtIn_ = loadBuiltInPictures();
         map_->startGame();
     });
@@ -70,15 +70,14 @@ void WindowNavigator::openInventory()
 
 void WindowNavigator::openStats()
 {
-    StatsWindow& stats = builtOnce(*window_, stats_, game_, services_.dialogs, builtIn_.heroFront,
-                                   *this);
+    StatsWindow& stats = builtOnce(*window_, stats_, game_, services_, builtIn_.heroFront, *this);
     window_->showScreen(stats);
     stats.showHero();
 }
 
 void WindowNavigator::openAbout()
 {
-    window_->showScreen(builtOnce(*window_, about_, services_.dialogs, *this));
+    window_->showScreen(builtOnce(*window_, about_, services_, *this));
 }
 
 void WindowNavigator::returnToMap()
