@@ -101,3 +101,22 @@ TEST(DrawHero, IsCutOffAtThePictureEdges)
     drawHero(map, sprites.pair(), heroAt(305, 20));  // columns 18..20 only
     EXPECT_EQ(heroPixels(map), 3 * 58);
 }
+
+TEST(MoveHero, PaintsWhatAWholeDrawPaintsAtTheEdgesAndWhereTheRectanglesOverlap)
+{
+    TestSprites sprites;
+    // From and to: steps whose rectangles overlap, a jump, across each edge, from outside.
+    const QPoint moves[][2] = {{{30, 52}, {45, 52}},     {{30, 52}, {30, 37}},
+                               {{30, 52}, {200, 150}},   {{300, 20}, {315, 20}},
+                               {{-30, 100}, {-15, 100}}, {{100, 258}, {100, 273}},
+                               {{326, 0}, {311, 0}},     {{0, -45}, {0, -30}}};
+    for (const auto& [from, to] : moves) {
+        Canvas moved = grassMap();
+        const QRect previous = drawHero(moved, sprites.pair(), heroAt(from.x(), from.y()));
+        const QRect area = moveHero(moved, sprites.pair(), heroAt(to.x(), to.y()), previous);
+        Canvas whole = grassMap();
+        EXPECT_EQ(area, drawHero(whole, sprites.pair(), heroAt(to.x(), to.y())));
+        EXPECT_TRUE(moved.image() == whole.image())
+            << from.x() << "," << from.y() << " to " << to.x() << "," << to.y();
+    }
+}

@@ -3,6 +3,8 @@
 // a random source the test can feed, driven by real key and mouse events.
 
 #include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -77,6 +79,25 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(mapWindow));
     }
     void start() { start(services); }
+
+    // Starts a game whose picture folder is a copy of the game's with one
+    // file, relative to it, cut to its first 100 bytes.
+    void startWithACutPicture(const char* relative)
+    {
+        for (const char* sub : {"Maps", "Monsters"}) {
+            const QDir source(QStringLiteral(MIREWALK_SOURCE_DIR "/") + sub);
+            ASSERT_TRUE(QDir(copy.path()).mkpath(sub));
+            for (const QString& name : source.entryList(QDir::Files))
+                ASSERT_TRUE(QFile::copy(source.filePath(name), copy.filePath(sub + ('/' + name))));
+        }
+        ASSERT_TRUE(QFile::resize(copy.filePath(relative), 100));
+        copied = std::make_unique<PictureFolder>(copy.path());
+        withCopy = std::make_unique<Services>(Services{random, dialogs, dialogs, *copied});
+        start(*withCopy);
+    }
+    QTemporaryDir copy;
+    std::unique_ptr<PictureFolder> copied;
+    std::unique_ptr<Services> withCopy;
 
     static QWidget& battle() { return *element("Battle", "BINFO")->parentWidget(); }
     static PictureView* mapView() { return element<PictureView>("frmGame", "Map"); }

@@ -1,3 +1,4 @@
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QTimer>
 
@@ -64,21 +65,13 @@ TEST_F(MapWindowTest, LayoutOfLabelsBoxesAndMap)
 {
     start();
     const auto label = [](const char* name) { return element<Label>("frmGame", name); };
-    const auto geometry = [](const char* name) { return element("frmGame", name)->geometry(); };
     EXPECT_EQ(label("Label1")->text(), "XPOS :");
-    EXPECT_EQ(label("Label1")->pos(), QPoint(112, 24));
     EXPECT_EQ(label("Label2")->text(), "YPOS :");
     EXPECT_EQ(label("Label3")->text(), "MAP NO :");
     EXPECT_EQ(label("Label3")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_EQ(label("Label1")->palette().color(QPalette::WindowText), QColor(0, 255, 0));
-    EXPECT_EQ(geometry("XPOS"), QRect(184, 24, 65, 25));
-    EXPECT_EQ(geometry("YPOS"), QRect(352, 24, 65, 25));
-    EXPECT_EQ(geometry("MNO"), QRect(528, 24, 33, 25));
-    EXPECT_EQ(geometry("Map"), QRect(120, 72, 326, 273));
-    // Each caption fits before the box beside it.
-    EXPECT_LE(geometry("Label1").right(), 184);
-    EXPECT_LE(geometry("Label2").right(), 352);
-    EXPECT_LE(geometry("Label3").right(), 528);
+    EXPECT_EQ(mapView()->size(), QSize(326, 273));
+    EXPECT_EQ(layoutFaults(mapWindow), "");
     EXPECT_EQ(element<QAction>("frmGame", "mnuSave")->text(), "&Save Game");
     EXPECT_EQ(element<QAction>("frmGame", "mnuinventory")->text(), "&Inventory");
     EXPECT_EQ(element<QAction>("frmGame", "mnuAbout")->text(), "&About");
@@ -176,6 +169,20 @@ TEST_F(MapWindowTest, WalkAroundTheSquareShowsEachMap)
     EXPECT_EQ(boxes(), "326 0 1");
 }
 
+TEST_F(MapWindowTest, AMapThatCannotBeReadIsReportedAtItsCrossingWhichGoesNoFurther)
+{
+    startWithACutPicture("Maps/M2.jpg");
+    std::string boxesUnderTheReport;
+    dialogs.onMessage = [&](const std::string&) { boxesUnderTheReport = boxes(); };
+    press(Qt::Key_Up, 4);
+    EXPECT_EQ(dialogs.messages,
+              std::vector<std::string>{"Run-time error '481':\n\nInvalid picture: "
+                                       + copy.filePath("Maps/M2.jpg").toStdString()});
+    EXPECT_EQ(dialogs.endStatus, 1);
+    EXPECT_EQ(boxesUnderTheReport, "30 -8 1");  // map 2 was not entered
+    EXPECT_EQ(game.StepCount, 3);
+}
+
 TEST_F(MapWindowTest, ClosingTheWindowThroughItsFrameEndsTheGame)
 {
     start();
@@ -225,4 +232,67 @@ TEST_F(MapWindowTest, ExitEndsTheGameOnlyAfterItsBoxEvenWithHiddenWindows)
     EXPECT_EQ(random.draws(), draws);
     EXPECT_FALSE(screenNamed("frmInventory")->isVisible());
     EXPECT_EQ(game.StepCount, 0);
+}
+
+// ---- Keys held down ----
+
+namespace {
+// Sends one key press of a held key, as the keyboard's auto-repeat does.
+void repeatKey(QWidget* target, Qt::Key key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(target, &press);
+}
+}  // namespace
+
+using HeldKey = GameFixture;
+
+TEST_F(HeldKey, EveryRepeatIsOneStepAndTheBoxesFollow)
+{
+    start();
+    game.EncountersOn = 0;  // no checks, so StepCount counts every step
+    int steps = 0;
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down}) {
+        for (int i = 0; i < 2500; ++i) {
+            repeatKey(mapView(), key);
+            ASSERT_EQ(game.StepCount, ++steps);
+            ASSERT_EQ(boxes(),
+                      (std::to_string(game.PlayerX) + ' ' + std::to_string(game.PlayerY) + ' '
+                       + std::to_string(game.MapNo)));
+        }
+    }
+    // Round the square and back to map 1, at the stops of its lower left corner.
+    EXPECT_EQ(boxes(), "30 167 1");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(HeldKey, ABattleOpensAtItsStepAndTheHiddenMapTakesNoMoreKeys)
+{
+    start();
+    // Nine quiet checks, then the tenth meets a Snake.
+    for (int check = 0; check < 9; ++check)
+        random.feed({LargestBelowOne});
+    random.feed({0.0f, drawFor(1, 5, 1), 0.0f, 0.0f, 0.0f});
+    int repeats = 0;
+    while (mapWindow->isVisible() && repeats < 10000) {
+        repeatKey(mapView(), Qt::Key_Right);
+        ++repeats;
+    }
+    EXPECT_EQ(random.pending(), 0u);  // the tenth check met it
+    const auto atTheBattle = stateOf(game);
+    const std::size_t draws = random.draws();
+    const int16_t x = game.PlayerX;
+
+    for (int i = repeats; i < 10000; ++i)
+        repeatKey(mapView(), Qt::Key_Right);
+    EXPECT_EQ(stateOf(game), atTheBattle);
+    EXPECT_EQ(random.draws(), draws);
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"MONSTER HAS APPEARED"});
+    EXPECT_TRUE(battle().isVisible());
+    EXPECT_FALSE(mapWindow->isVisible());
+
+    click(element<Label>("Battle", "lblRUN"));  // back on the map the held key walks again
+    QApplication::setActiveWindow(mapWindow);
+    repeatKey(mapView(), Qt::Key_Left);
+    EXPECT_EQ(game.PlayerX, x - 15);
 }

@@ -1,6 +1,7 @@
 // The real message box and name prompt, looked at while they are open.
 
 #include <QDialog>
+#include <QInputDialog>
 #include <QTimer>
 
 #include "GameFixture.h"
@@ -35,4 +36,18 @@ TEST_F(QtDialogsTest, BoxesAndThePromptBelongToTheGameWindowOnceItIsGiven)
     const std::vector<std::pair<QWidget*, bool>> expected{
         {nullptr, true}, {window, true}, {window, true}};
     EXPECT_EQ(seen, expected);
+}
+
+TEST(NamePrompt, TheRealPromptTakesTheLongestNameAndNoMore)
+{
+    const QString longest(MaxNameLength, QLatin1Char('m'));
+    QTimer::singleShot(0, [&longest] {
+        auto* open = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(open, nullptr);
+        open->setTextValue(longest + QLatin1Char('m'));  // one letter more than it takes
+        open->accept();
+    });
+    QtDialogs real;
+    const std::string name = real.prompt("What is your name?");
+    EXPECT_TRUE(name == longest.toStdString()) << name.size() << " characters";
 }
