@@ -76,26 +76,6 @@ TEST(PictureStructure, SeesAFileCutShortOrBuiltWrong)
         EXPECT_EQ(wholePicture(c.bytes), c.whole) << c.label;
 }
 
-TEST(PictureFolder, APictureCutShortIsInvalidWhateverTheLoggingRules)
-{
-    QTemporaryDir folder;
-    QFile cut(folder.filePath(QStringLiteral("M2.jpg")));
-    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
-    cut.write(bytesOf("Maps/M2.jpg").left(700));
-    cut.close();
-    const PictureFolder pictures(folder.path());
-    for (const char* rules : {"", "*.warning=false", "qt.gui.imageio.jpeg=false"}) {
-        QLoggingCategory::setFilterRules(QLatin1String(rules));
-        try {
-            pictures.load(QStringLiteral("M2.jpg"));
-            ADD_FAILURE() << "no error with the rules " << rules;
-        } catch (const RuntimeError& error) {
-            EXPECT_EQ(error.number(), 481) << rules;
-        }
-    }
-    QLoggingCategory::setFilterRules({});
-}
-
 TEST(PictureFolder, ReadsAPictureOrSaysByNameWhatIsWrongWithTheFile)
 {
     QTemporaryDir folder;
@@ -111,7 +91,7 @@ TEST(PictureFolder, ReadsAPictureOrSaysByNameWhatIsWrongWithTheFile)
         {"missing", std::nullopt, "Run-time error '53':\n\nFile not found: ", {}},
         {"empty", QByteArray(), "Run-time error '481':\n\nInvalid picture: ", {}},
         {"cut in its header", map.left(100), "Run-time error '481':\n\nInvalid picture: ", {}},
-        {"cut in its data", map.left(map.size() / 2), "Run-time error '481':\n\nInvalid picture: ", {}},
+        {"cut at 700 bytes", map.left(700), "Run-time error '481':\n\nInvalid picture: ", {}},
         {"a PNG named .jpg", encoded(326, "PNG"), nullptr, {326, 326}},
         {"one pixel", encoded(1), nullptr, {1, 1}},
         {"at the size limit", encoded(MaxPictureSide), nullptr, {1024, 1024}},
@@ -121,23 +101,28 @@ TEST(PictureFolder, ReadsAPictureOrSaysByNameWhatIsWrongWithTheFile)
          {}},
         {"a bomb", bomb, "Run-time error '481':\n\nInvalid picture: ", {}},
     };
-    for (const auto& c : cases) {
-        const QString name = QString::fromLatin1(c.label).replace(' ', '_') + ".jpg";
-        if (c.bytes) {
-            QFile file(folder.filePath(name));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(*c.bytes);
-        }
-        const PictureFolder pictures(folder.path());
-        try {
-            EXPECT_EQ(pictures.load(name).size(), c.size) << c.label;
-            EXPECT_EQ(c.error, nullptr) << c.label;
-        } catch (const RuntimeError& error) {
-            EXPECT_EQ(error.report(),
-                      std::string(c.error ? c.error : "") + folder.filePath(name).toStdString())
-                << c.label;
+    // The same whatever Qt's logging is set to: the decoders' warnings count for nothing.
+    for (const char* rules : {"", "*.warning=false", "qt.gui.imageio.jpeg=false"}) {
+        QLoggingCategory::setFilterRules(QLatin1String(rules));
+        for (const auto& c : cases) {
+            const QString name = QString::fromLatin1(c.label).replace(' ', '_') + ".jpg";
+            if (c.bytes) {
+                QFile file(folder.filePath(name));
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+                file.write(*c.bytes);
+            }
+            const PictureFolder pictures(folder.path());
+            try {
+                EXPECT_EQ(pictures.load(name).size(), c.size) << c.label << rules;
+                EXPECT_EQ(c.error, nullptr) << c.label << rules;
+            } catch (const RuntimeError& error) {
+                EXPECT_EQ(error.report(),
+                          std::string(c.error ? c.error : "") + folder.filePath(name).toStdString())
+                    << c.label << rules;
+            }
         }
     }
+    QLoggingCategory::setFilterRules({});
 }
 
 TEST(PictureFolder, APipeOrAFolderIsNoPictureAndIsNeverOpened)
