@@ -31,6 +31,10 @@ void PictureView::paintEvent(QPaintEvent* event)
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const int zoom = this->zoom();
     for (const QRect& area : event->region()) {
+        if (zoom == 1) {  // the common case, a copy as it is
+            painter.drawImage(area.topLeft(), canvas_.image(), area);
+            continue;
+        }
         const QRect pixels(area.topLeft() / zoom, area.bottomRight() / zoom);
         painter.drawImage(QRect(pixels.topLeft() * zoom, pixels.size() * zoom), canvas_.image(),
                           pixels);
@@ -44,7 +48,8 @@ int PictureView::zoom() const
 
 void PictureView::refresh(const QRegion& area)
 {
-    update(QTransform::fromScale(zoom(), zoom()).map(area));
+    const int zoom = this->zoom();
+    update(zoom == 1 ? area : QTransform::fromScale(zoom, zoom).map(area));
 }
 
 void PictureView::keyPressEvent(QKeyEvent* event) { emit keyPressed(event->key()); }
