@@ -153,16 +153,18 @@ void PadInput::watchDescriptors()
 // game was given. The latest direction pressed repeats, as a keyboard's key.
 // What is held is settled before the key goes in: a key that opens a modal
 // box comes back only once the box closes, and its release may come first.
+// The repeat is armed once the key is in, so the key reaches the game as soon
+// as a keyboard's does, and only if the direction is still held then.
 void PadInput::take(const PadKeyChange& change)
 {
     const int index = static_cast<int>(change.key);
     if (change.down && gameIsActive() && !held_[index]) {
         held_.set(index);
-        if (isDirection(change.key)) {
+        if (isDirection(change.key))
             repeating_ = change.key;
-            repeat_.start(RepeatDelay);
-        }
         send(change.key, true, false);
+        if (held_[index] && repeating_ == change.key)
+            repeat_.start(RepeatDelay);
     } else if (!change.down && held_[index]) {
         held_.reset(index);
         if (repeating_ == change.key) {
