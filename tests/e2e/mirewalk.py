@@ -212,11 +212,12 @@ class Game:
         text = self.message()
         if expected is not None and text != expected:
             raise AssertionError(f"message box says {text!r}, expected {expected!r}")
-        if self.by_keyboard:
+        alert = self.find("alert", "Mirewalk")
+        button = next(n for n in descendants(alert) if n.getRoleName() == "push button")
+        if self.by_keyboard:  # as a player does, once the box has the keyboard
+            self.wait_focus(button)
             self.key("Return")
         else:
-            alert = self.find("alert", "Mirewalk")
-            button = next(n for n in descendants(alert) if n.getRoleName() == "push button")
             self.click(button)
         wait_for(lambda: not self.alert_open(), "the message box to close")
         return text
@@ -259,8 +260,11 @@ class Game:
 
     def wait_focus(self, node):
         """Waits until the element holds the keyboard focus."""
-        wait_for(lambda: node.getState().contains(pyatspi.STATE_FOCUSED),
-                 f"{node.name!r} to take the keyboard focus")
+        def holder():
+            active = subprocess.run(["xdotool", "getactivewindow", "getwindowname"], capture_output=True,
+                                    text=True).stdout.strip()
+            return f"{node.name!r} to take the keyboard focus (the active window is {active!r})"
+        wait_for(lambda: node.getState().contains(pyatspi.STATE_FOCUSED), holder)
 
     def walk(self, key, times=1, on_battle=None):
         """Presses an arrow key on the map times times. A monster met on the
