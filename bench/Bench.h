@@ -73,8 +73,4 @@ struct RunningGame {
     MapWindow& map() const { return *qobject_cast<MapWindow*>(screenNamed("frmGame")); }
 };
 
-// Runs one start of the given kind ("game" or "bare") in this fresh process
-// and ends it once the window has been painted.
-[[noreturn]] void startOnceAndEnd(const std::string& kind);
-
 }  // namespace mirewalk

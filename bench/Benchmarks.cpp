@@ -18,7 +18,6 @@
 #include "pictures/BuiltInPictures.h"
 #include "widgets/PictureView.h"
 #include "widgets/Style.h"
-#include "windows/WholeScale.h"
 
 using namespace mirewalk;
 
@@ -137,8 +136,13 @@ void printSummary()
     compare("step, key event to repainted view", "step", "bare picture copy", "floor", 1.0);
     compare("drawing the hero alone", "drawHero", "bare picture copy", "floor", 0.5);
     compare("start-up in this process", "start", "bare main window", "bareStart", 1.3);
-    compare("cold start, fresh process", "coldStart", "bare main window, fresh", "coldBareStart",
-            1.1);
+    compare("cold start to the first window", "coldStart", "bare Qt program's prompt",
+            "coldBareStart", 1.1);
+    if (kept.count("coldResidentKb") && kept.count("coldBareResidentKb")) {
+        const double above = (kept["coldResidentKb"] - kept["coldBareResidentKb"]) / 1024;
+        std::printf("%-36s %9.1f MB above the bare program   target <= 3 MB   %s\n",
+                    "resident at the first window", above, above <= 3 ? "met" : "NOT MET");
+    }
     compare("pad step, record to repainted view", "padStep", "keyboard step, the same", "keyStep",
             1.0);
     compare("inventory opening 9,901-10,000", "openingLast", "openings 1-100", "openingFirst", 2.0);
@@ -172,20 +176,13 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // A cold start of the game builds its application as the game does, at its whole scale.
-    const bool coldGame = argc == 2 && std::strcmp(argv[1], "--start=game") == 0;
-    const std::unique_ptr<QApplication> application = coldGame
-        ? startAtWholeScale(argc, argv)
-        : std::make_unique<QApplication>(argc, argv);
+    QApplication application(argc, argv);
     useGameFont();
     // The offscreen platform warns at every fixed-size window; the figures matter here.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
         if (type != QtWarningMsg || !text.contains(QLatin1String("propagateSizeHints")))
             std::fprintf(stderr, "%s\n", qPrintable(text));
     });
-    if (argc == 2 && std::strncmp(argv[1], "--start=", 8) == 0)
-        startOnceAndEnd(argv[1] + 8);  // one cold start, run by the startCold benchmark
-
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
