@@ -174,7 +174,7 @@ class Game:
         def probe():
             if self.process.poll() is not None and self.process.pid == self.pid:
                 raise AssertionError(f"the game ended (status {self.process.returncode}) "
-                                     f"while waiting for {role} {name!r}")
+                                     f"while waiting for {role} {name!r}: {self.process.stderr.read()}")
             app = self.application()
             if app is None:
                 return None

@@ -36,6 +36,8 @@ case $desktop in
         export MIREWALK_BUILD_DIR="$XDG_RUNTIME_DIR/build"
         cd "$XDG_RUNTIME_DIR/e2e"
         chown -R nobody:nogroup "$XDG_RUNTIME_DIR"
+        setpriv --reuid=nobody --regid=nogroup --clear-groups test -w /dev/shm ||
+            { echo "session.sh: sway needs shared memory, and nobody may not write to /dev/shm" >&2; exit 1; }
         export SWAYSOCK="$XDG_RUNTIME_DIR/sway.sock"
         outer=(setpriv --reuid=nobody --regid=nogroup --clear-groups) ;;
     *) echo "session.sh: no desktop named $desktop" >&2; exit 2 ;;
