@@ -150,7 +150,7 @@ int play()
     if (exit.ended())
         return exit.status();
     zoom.setWindow(windows.window());
-    dialogs.setWindow(windows.window());
+    dialogs.setWindow(windows.window(), boxPlaceOnThisDesktop());
     // A window destroyed by another program leaves nothing to play in, nor
     // anything to tidy up: the game ends at once.
     QObject::connect(&windows.window(), &GameWindow::destroyedFromOutside, [] {

@@ -6,6 +6,7 @@
 
 #include "platform/Dialogs.h"
 
+class QDialog;
 class QMessageBox;
 class QWidget;
 
@@ -13,20 +14,39 @@ namespace mirewalk {
 
 class Zoom;
 
+// Where the boxes that belong to the game window show.
+enum class BoxPlace {
+    // In windows of their own, which the game centres over the game window:
+    // on X11, where a program places its windows.
+    OwnWindow,
+    // Inside the game window, over the screen shown, which takes no input
+    // while one is open: on Wayland, where the desktop places every new
+    // window, and none that players use puts a box over its window. A box
+    // too large for the game window shows in a window of its own.
+    InsideWindow,
+};
+
+// Where boxes show on the desktop the game runs on.
+BoxPlace boxPlaceOnThisDesktop();
+
 class QtDialogs : public Dialogs {
 public:
     QtDialogs();
     ~QtDialogs() override;
-    // From now on every box and prompt belongs to window: it opens centred
-    // over it, on every desktop. Before, they open where the desktop puts them.
-    void setWindow(QWidget& window);
+    // From now on every box and prompt belongs to window and opens centred
+    // over it, shown at place. Before, they open where the desktop puts them.
+    void setWindow(QWidget& window, BoxPlace place = BoxPlace::OwnWindow);
     // The prompt takes the zoom keys of zoom.
     void setZoom(Zoom& zoom) { zoom_ = &zoom; }
     std::string prompt(const std::string& question) override;
     void message(const std::string& text) override;
 
 private:
-    QPointer<QWidget> window_;   // the game window, once given
+    // Shows dialog until it is answered, where boxes show.
+    int answer(QDialog& dialog);
+
+    QPointer<QWidget> window_;  // the game window, once given
+    BoxPlace place_ = BoxPlace::OwnWindow;
     Zoom* zoom_ = nullptr;       // the keys of the zoom, once given
     QPointer<QMessageBox> box_;  // the message box, shown again for many messages
     int messages_ = 0;           // the messages it showed

@@ -16,11 +16,12 @@ DESKTOP = os.environ.get("MIREWALK_DESKTOP", "mutter-x11")
 # The player's move: away from where the window opens, leaving room for the
 # battle, the largest screen, below and to the right of it.
 MOVE = (240, 120)
-# On X11 the program places its boxes itself. On Wayland the desktop does, and
-# neither of these puts a box over the window it belongs to: mutter 43 puts a Qt
-# program's box where it puts any new window (from the top left), sway every box
-# at the centre of the screen; there where a box opens is not the game's to say.
-BOXES_PLACED_BY_GAME = DESKTOP.endswith("-x11")
+# On X11 a box is a window of its own, which the game centres over its window.
+# On Wayland the desktop places every new window, and neither of these puts a
+# box over the window it belongs to (mutter 43 places a Qt program's box as any
+# new window, sway at the centre of the screen): there the game shows its boxes
+# inside its window.
+BOXES_INSIDE = not DESKTOP.endswith("-x11")
 # Pixels a box may be off: the middle of a room of odd size lies between two
 # pixels, which the program and the desktop may each round their own way.
 TOLERANCE = 2
@@ -333,20 +334,25 @@ class Placement(unittest.TestCase):
 
     def box_over(self, text):
         """The box with the text has the keyboard, opens centred over the
-        game's window, and Return closes it."""
+        game's window (inside it on Wayland), and Return closes it."""
         self.assertEqual(self.game.message(), text)
-        self.keyboard("Mirewalk", "alert")
-        if BOXES_PLACED_BY_GAME:
-            def off(box, window):
-                return max(abs(box[axis] - window[axis] - (window[axis + 2] - box[axis + 2]) // 2) for axis in (0, 1))
+
+        def off(box, window):
+            return max(abs(box[axis] - window[axis] - (window[axis + 2] - box[axis + 2]) // 2) for axis in (0, 1))
+        if BOXES_INSIDE:
+            window = self.game.find(("frame", "window"))
+            self.keyboard(window.name)
+            box = self.game.find("alert", "Mirewalk").queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            window = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        else:
+            self.keyboard("Mirewalk", "alert")
             box, window = self.settled(lambda: (self.desktop.place("Mirewalk"), self.desktop.beneath()),
                                        lambda pair: all(pair) and off(*pair) <= TOLERANCE)
-            with self.subTest(text):
-                self.assertTrue(box and window, f"{text!r} at {box}, the game's window at {window}")
-                self.assertLessEqual(off(box, window), TOLERANCE,
-                                     f"{text!r} ({box[2]} x {box[3]}) opens at {box[:2]} over the window at {window}")
+        with self.subTest(text):
+            self.assertTrue(box and window, f"{text!r} at {box}, the game's window at {window}")
+            self.assertLessEqual(off(box, window), TOLERANCE,
+                                 f"{text!r} ({box[2]} x {box[3]}) opens at {box[:2]} over the window at {window}")
         self.game.ok(text)
-
 
 if __name__ == "__main__":
     unittest.main()
