@@ -26,8 +26,7 @@ public:
     // The game window from now on: at the zoom, fullscreen if the setting
     // says so, with the zoom and fullscreen keys.
     void setWindow(GameWindow& window);
-    // Shows a dialog at the zoom, with the zoom keys; it follows the zoom's
-    // size. A dialog before the game window gives the look back to 1 once it has gone.
+    // Shows a dialog at the zoom, with the zoom keys; it follows the zoom's size.
     void addZoomKeys(QWidget& dialog);
 
     int zoom() const { return zoom_; }
