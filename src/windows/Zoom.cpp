@@ -42,14 +42,6 @@ void Zoom::addZoomKeys(QWidget& dialog)
 {
     QWidget* resized = &dialog == window_ ? nullptr : &dialog;
     zoomLook(zoom_);
-    // A prompt before the game window shows at the zoom; the look goes back
-    // to 1 once it has gone, for the window's screens are built at 1 and
-    // shown at the zoom with the window.
-    if (!window_)
-        connect(&dialog, &QObject::destroyed, this, [this] {
-            if (!window_)
-                zoomLook(1);
-        });
     const auto keys = [&](const QList<QKeySequence>& sequences, auto zoom) {
         connect(shortcut(dialog, sequences), &QShortcut::activated, this,
                 [this, zoom, resized] { zoomTo(zoom(), resized); });
