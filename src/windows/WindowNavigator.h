@@ -22,10 +22,10 @@ class AboutWindow;
 
 class WindowNavigator : public Navigator {
 public:
-    // Asks the hero's name, then reads the built-in pictures, builds the game
-    // window with the map in it and starts a new game there, behind the
-    // guard: a run-time error is reported and ends the program before the
-    // map is ever shown.
+    // Reads the built-in pictures, builds the game window with the map in it
+    // and starts a new game there (the name prompt, while the window is not
+    // yet shown), behind the guard: a run-time error is reported and ends the
+    // program before the map is ever shown.
     WindowNavigator(Game& game, Services& services);
     ~WindowNavigator() override;
 
