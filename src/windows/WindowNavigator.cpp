@@ -1,5 +1,6 @@
 #include "WindowNavigator.h"
 
+#include "platform/Dialogs.h"
 #include "widgets/GameWindow.h"
 #include "windows/AboutWindow.h"
 #include "windows/BattleWindow.h"
@@ -36,8 +37,10 @@ WindowNavigator::WindowNavigator(Game& game, Services& services)
     window_->add(*map_);
     window_->showScreen(*map_);
     guarded(services_.dialogs, services_.exit, [this] {
+        // The built-in pictures are read while the player types the name.
+        const std::string name = services_.dialogs.prompt("What is your name?");
         builtIn_ = loadBuiltInPictures();
-        map_->startGame();
+        map_->startGame(name);
     });
 }
 
