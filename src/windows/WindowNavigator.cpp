@@ -1,6 +1,5 @@
 #include "WindowNavigator.h"
 
-#include "platform/Dialogs.h"
 #include "widgets/GameWindow.h"
 #include "windows/AboutWindow.h"
 #include "windows/BattleWindow.h"
@@ -37,10 +36,8 @@ WindowNavigator::WindowNavigator(Game& game, Services& services)
     window_->add(*map_);
     window_->showScreen(*map_);
     guarded(services_.dialogs, services_.exit, [this] {
-        // The built-in pictures are read while the player types the name.
-        const std::string name = services_.dialogs.prompt("What is your name?");
         builtIn_ = loadBuiltInPictures();
-        map_->startGame(name);
+        map_->startGame();
     });
 }
 
