@@ -44,10 +44,11 @@ inline double heapInUse()
     return static_cast<double>(heap.uordblks + heap.hblkhd);
 }
 
-// Bytes of the process resident in memory now, from /proc/self/status.
-inline double residentNow()
+// Bytes of a process (this one unless named by its id) resident in memory
+// now, from its /proc status.
+inline double residentNow(const std::string& process = "self")
 {
-    std::ifstream status("/proc/self/status");
+    std::ifstream status("/proc/" + process + "/status");
     for (std::string line; std::getline(status, line);)
         if (line.rfind("VmRSS:", 0) == 0)
             return std::stod(line.substr(6)) * 1024;

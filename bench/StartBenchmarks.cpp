@@ -9,7 +9,6 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <memory>
 #include <poll.h>
 #include <xcb/xcb.h>
@@ -71,16 +70,6 @@ struct FirstWindow {
     double residentKb = 0;
 };
 
-// Resident kilobytes of the process pid, from its /proc status.
-double residentKbOf(qint64 pid)
-{
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stod(line.substr(6));
-    return 0;
-}
-
 // Launches program and waits, on the X connection x that watches the root
 // window, for its first window to be mapped; then ends it. The game reads
 // no settings of the player's, so it starts at its zoom of 1 as the bare
@@ -110,7 +99,7 @@ FirstWindow launchToFirstWindow(xcb_connection_t* x, const char* program, const 
         }
     }
     first.micros = micros(Clock::now() - begin);
-    first.residentKb = residentKbOf(child.processId());
+    first.residentKb = residentNow(std::to_string(child.processId())) / 1024;
     child.kill();
     child.waitForFinished();
     return first;

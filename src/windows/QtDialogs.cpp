@@ -40,6 +40,17 @@ void centreOnceShown(QDialog& dialog, QWidget* window)
     });
 }
 
+// The elements of box that take the focus by Tab, in the order Tab goes.
+QList<QWidget*> tabStops(QWidget& box)
+{
+    QList<QWidget*> stops;
+    for (QWidget* widget = box.nextInFocusChain(); box.isAncestorOf(widget);
+         widget = widget->nextInFocusChain())
+        if (widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus))
+            stops.append(widget);
+    return stops;
+}
+
 // While a box shows inside the game window, the box alone takes input: keys,
 // clicks, shortcuts and the desktop's close of the window are kept from
 // everything else, and Tab goes round the box's own elements. The box has a
@@ -97,10 +108,9 @@ protected:
             // The window's way in hands a click on to the element under the
             // pointer, which would take the focus before the click reached it.
             QWidget* window = box_.window();
-            if (target != window->windowHandle() || !dynamic_cast<QSinglePointEvent*>(event))
-                return false;
-            const QPoint at = static_cast<QSinglePointEvent*>(event)->position().toPoint();
-            return !inBox(window->childAt(at));
+            const auto* pointer = dynamic_cast<QSinglePointEvent*>(event);
+            return target == window->windowHandle() && pointer
+                && !inBox(window->childAt(pointer->position().toPoint()));
         }
         if (!inBox(target)) {
             event->ignore();  // a close kept from the game window leaves it open
@@ -138,11 +148,7 @@ private:
     // Moves the focus by step among the box's elements that take it by Tab, round.
     void stepFocus(int step)
     {
-        QList<QWidget*> stops;
-        for (QWidget* widget = box_.nextInFocusChain(); widget != &box_ && inBox(widget);
-             widget = widget->nextInFocusChain())
-            if (widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus))
-                stops.append(widget);
+        const QList<QWidget*> stops = tabStops(box_);
         if (stops.isEmpty())
             return;
         const auto at = stops.indexOf(QApplication::focusWidget());
@@ -160,12 +166,8 @@ private:
 // prompt's text box, a message box's button.
 void takeFocus(QDialog& dialog)
 {
-    for (QWidget* widget : dialog.findChildren<QWidget*>())
-        if (widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus)) {
-            widget->setFocus(Qt::ActiveWindowFocusReason);
-            return;
-        }
-    dialog.setFocus(Qt::ActiveWindowFocusReason);
+    const QList<QWidget*> stops = tabStops(dialog);
+    (stops.isEmpty() ? &dialog : stops.first())->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 }  // namespace
