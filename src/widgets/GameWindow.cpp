@@ -3,10 +3,14 @@
 #include <QAbstractNativeEventFilter>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <cstdint>
+#include <qpa/qplatformwindow.h>
+#include <qpa/qwindowsysteminterface.h>
 
 #include "widgets/Screen.h"
 #include "widgets/Style.h"
@@ -77,6 +81,17 @@ GameWindow::GameWindow()
     connect(leaveFullScreen_, &QShortcut::activated, this, [this] {
         setFullScreen(false);
         emit fullScreenLeft();
+    });
+    // Qt 6.4 on Wayland can take the keyboard from the window in its own
+    // eyes while the desktop has given it back: when a menu closes, a
+    // deactivation still queued is handled after the check that would have
+    // undone it. Keys then reach the window but no shortcut takes them, and
+    // no element shows the focus. Where the window's platform side still
+    // holds the desktop's keyboard, the window is made active again.
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
+        QWindow* window = windowHandle();
+        if (!focus && window && window->handle() && window->handle()->isActive())
+            QWindowSystemInterface::handleWindowActivated(window, Qt::ActiveWindowFocusReason);
     });
 }
 

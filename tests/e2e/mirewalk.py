@@ -8,6 +8,7 @@ ways; what the screen shows is read back through the accessibility interface
 
 import ctypes
 import ctypes.util
+import faulthandler
 import os
 import shutil
 import subprocess
@@ -131,10 +132,12 @@ class Game:
                                         text=True, preexec_fn=lambda: [os.close(stream) for stream in closed])
         self.pid = None if launcher else self.process.pid
         self.press = keys
+        faulthandler.dump_traceback_later(90)  # where a test hangs, before ctest stops it
         self.steps = 0  # arrow presses on the map so far
         self.by_keyboard = False  # close boxes and run away with keys, not the mouse
 
     def close(self):
+        faulthandler.cancel_dump_traceback_later()
         if self.pid is not None and self.pid != self.process.pid:
             try:
                 os.kill(self.pid, 9)
