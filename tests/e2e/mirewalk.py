@@ -310,8 +310,16 @@ class Game:
         self.press(*keys)
 
     def click(self, node):
-        """A real left click in the middle of an element on the screen."""
-        x, y, width, height = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        """A real left click in the middle of an element on the screen, once it
+        has stayed in one place for a moment: the desktop may still be placing
+        a window that has just opened."""
+        places = []
+
+        def still():
+            places.append(tuple(node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)))
+            return len(places) >= 10 and len(set(places[-10:])) == 1
+        wait_for(still, lambda: f"{node.name!r} to stay in one place, not {places[-10:]}")
+        x, y, width, height = places[-1]
         xdotool("mousemove", str(x + width // 2), str(y + height // 2), "click", "1")
 
     def menu(self, *path):
