@@ -25,6 +25,9 @@ SOURCE_DIR = os.path.abspath(os.path.join(os.path.dirname(__file__), "../.."))
 TIMEOUT = 10.0
 MAP_TITLE = "MIREWALK MAP SYSTEM - BY KORVANDEL"
 
+# Where a test hangs, printed before ctest stops it at two minutes.
+faulthandler.dump_traceback_later(105)
+
 
 def wait_for(probe, what, timeout=TIMEOUT):
     """Polls probe until it gives a true value, which it returns."""
@@ -132,12 +135,10 @@ class Game:
                                         text=True, preexec_fn=lambda: [os.close(stream) for stream in closed])
         self.pid = None if launcher else self.process.pid
         self.press = keys
-        faulthandler.dump_traceback_later(90)  # where a test hangs, before ctest stops it
         self.steps = 0  # arrow presses on the map so far
         self.by_keyboard = False  # close boxes and run away with keys, not the mouse
 
     def close(self):
-        faulthandler.cancel_dump_traceback_later()
         if self.pid is not None and self.pid != self.process.pid:
             try:
                 os.kill(self.pid, 9)
