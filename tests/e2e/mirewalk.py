@@ -315,11 +315,8 @@ class Game:
         has stayed in one place for a moment: the desktop may still be placing
         a window that has just opened."""
         places = []
-
-        def still():
-            places.append(tuple(node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)))
-            return len(places) >= 10 and len(set(places[-10:])) == 1
-        wait_for(still, lambda: f"{node.name!r} to stay in one place, not {places[-10:]}")
+        wait_for(lambda: places.append(tuple(node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)))
+                 or len(places) >= 10 and len(set(places[-10:])) == 1, f"{node.name!r} to stay in one place")
         x, y, width, height = places[-1]
         xdotool("mousemove", str(x + width // 2), str(y + height // 2), "click", "1")
 
