@@ -43,8 +43,9 @@ TEST_F(QtDialogsTest, BoxesAndThePromptBelongToTheGameWindowOnceItIsGiven)
 TEST(NamePrompt, TheRealPromptTakesTheLongestNameAndNoMore)
 {
     const QString longest(MaxNameLength, QLatin1Char('m'));
-    QTimer::singleShot(0, [&longest] {
-        auto* open = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    QPointer<QInputDialog> open;
+    QTimer::singleShot(0, [&longest, &open] {
+        open = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(open, nullptr);
         open->setTextValue(longest + QLatin1Char('m'));  // one letter more than it takes
         open->accept();
@@ -52,6 +53,9 @@ TEST(NamePrompt, TheRealPromptTakesTheLongestNameAndNoMore)
     QtDialogs real;
     const std::string name = real.prompt("What is your name?");
     EXPECT_TRUE(name == longest.toStdString()) << name.size() << " characters";
+    // Answered, it is hidden, not destroyed, while a window manager may still be reading it.
+    ASSERT_FALSE(open.isNull());
+    EXPECT_FALSE(open->isVisible());
 }
 
 // Where the desktop places every new window (Wayland), a box shows inside the

@@ -181,8 +181,13 @@ BoxPlace boxPlaceOnThisDesktop()
 
 QtDialogs::QtDialogs() = default;
 
-// The box is deleted with the game window when it belongs to it, here otherwise.
-QtDialogs::~QtDialogs() { delete box_; }
+// The box and the prompt are deleted with the game window when they belong
+// to it, here otherwise.
+QtDialogs::~QtDialogs()
+{
+    delete box_;
+    delete prompt_;
+}
 
 void QtDialogs::setWindow(QWidget& window, BoxPlace place)
 {
@@ -222,7 +227,13 @@ int QtDialogs::answer(QDialog& dialog)
 
 std::string QtDialogs::prompt(const std::string& question)
 {
-    QInputDialog dialog(window_);
+    // The prompt answered is kept, hidden, not destroyed as it closes: GNOME's
+    // window manager on X11 (mutter 43) ends on an X error where a window goes
+    // while it is still reading where the window keeps its user time, which
+    // Qt sets on the window's first key (a name typed and entered at once).
+    delete prompt_;
+    prompt_ = new QInputDialog(window_);
+    QInputDialog& dialog = *prompt_;
     dialog.setWindowTitle(ProgramTitle);
     dialog.setLabelText(QString::fromStdString(question));
     dialog.setInputMode(QInputDialog::TextInput);

@@ -7,6 +7,7 @@
 #include "platform/Dialogs.h"
 
 class QDialog;
+class QInputDialog;
 class QMessageBox;
 class QWidget;
 
@@ -47,9 +48,10 @@ private:
 
     QPointer<QWidget> window_;  // the game window, once given
     BoxPlace place_ = BoxPlace::OwnWindow;
-    Zoom* zoom_ = nullptr;       // the keys of the zoom, once given
-    QPointer<QMessageBox> box_;  // the message box, shown again for many messages
-    int messages_ = 0;           // the messages it showed
+    Zoom* zoom_ = nullptr;           // the keys of the zoom, once given
+    QPointer<QMessageBox> box_;      // the message box, shown again for many messages
+    int messages_ = 0;               // the messages it showed
+    QPointer<QInputDialog> prompt_;  // the last prompt, kept once answered
 };
 
 // The longest name the prompt takes, in characters as its text box counts them

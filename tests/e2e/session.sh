@@ -83,10 +83,18 @@ esac
                 sway -c "$XDG_RUNTIME_DIR/sway.conf" >&3 2>&3 &
             ready="swaymsg -t get_version" ;;
     esac
+    desktop=$!
     for _ in $(seq 500); do $ready >/dev/null 2>&1 && break; sleep 0.02; done
     $ready >/dev/null || { cat "$log" >&2; echo "session.sh: $MIREWALK_DESKTOP did not start" >&2; exit 1; }
     if wayland; then
         WAYLAND_DISPLAY=$(basename "$(compgen -G "$XDG_RUNTIME_DIR/wayland-[0-9]")")
         export WAYLAND_DISPLAY
     fi
-    "$@"' session "$@" 2> >(grep --line-buffered -v -e "Failed to set fd limit" -e "SpiRegistry daemon" >&2)
+    # A desktop that ended under the test (crashed) is said, with its last words.
+    status=0
+    "$@" || status=$?
+    if ! kill -0 "$desktop" 2>/dev/null; then
+        tail -n 12 "$log" >&2
+        echo "session.sh: $MIREWALK_DESKTOP ended during the test" >&2
+    fi
+    exit $status' session "$@" 2> >(grep --line-buffered -v -e "Failed to set fd limit" -e "SpiRegistry daemon" >&2)
