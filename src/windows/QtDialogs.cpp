@@ -1,6 +1,7 @@
 #include "QtDialogs.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -21,10 +22,49 @@ namespace mirewalk {
 
 namespace {
 
+// A dialog that hides when it closes and keeps its window on the desktop
+// until it is deleted. Qt destroys the window of a closed dialog, and GNOME's
+// window manager on X11 (mutter 43) ends on an X error when a window goes
+// while it is still reading the little window where Qt keeps the window's
+// user time, which Qt makes as the window first shows: a box answered at
+// once, or a name entered at once, could end the desktop.
+template <typename Dialog>
+class KeptDialog : public Dialog {
+public:
+    using Dialog::Dialog;
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        Dialog::showEvent(event);
+        if (QWindow* window = this->windowHandle())
+            window->installEventFilter(this);
+        // Closed by the program, the dialog's own rejection comes while its
+        // window is already closing, and Qt does not close it again: it hides
+        // once it has its result.
+        QObject::connect(this, &QDialog::finished, this, &QWidget::hide, Qt::UniqueConnection);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != this->windowHandle() || event->type() != QEvent::Close)
+            return Dialog::eventFilter(watched, event);
+        // The dialog takes the close as it would (a frame's close rejects
+        // it) and hides; its window is kept.
+        QCloseEvent close;
+        QCoreApplication::sendEvent(this, &close);
+        if (close.isAccepted())
+            this->hide();
+        event->setAccepted(close.isAccepted());
+        return true;
+    }
+};
+
 // A message box belonging to window, or to no window.
 QMessageBox* newBox(QWidget* window)
 {
-    return new QMessageBox(QMessageBox::NoIcon, ProgramTitle, QString(), QMessageBox::Ok, window);
+    return new KeptDialog<QMessageBox>(QMessageBox::NoIcon, ProgramTitle, QString(),
+                                       QMessageBox::Ok, window);
 }
 
 // Centres a dialog over window as soon as it shows. Qt places a dialog over
@@ -227,12 +267,9 @@ int QtDialogs::answer(QDialog& dialog)
 
 std::string QtDialogs::prompt(const std::string& question)
 {
-    // The prompt answered is kept, hidden, not destroyed as it closes: GNOME's
-    // window manager on X11 (mutter 43) ends on an X error where a window goes
-    // while it is still reading where the window keeps its user time, which
-    // Qt sets on the window's first key (a name typed and entered at once).
+    // Kept once answered, as the message box is, until the next prompt.
     delete prompt_;
-    prompt_ = new QInputDialog(window_);
+    prompt_ = new KeptDialog<QInputDialog>(window_);
     QInputDialog& dialog = *prompt_;
     dialog.setWindowTitle(ProgramTitle);
     dialog.setLabelText(QString::fromStdString(question));
