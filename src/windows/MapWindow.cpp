@@ -105,10 +105,9 @@ QWidget* MapWindow::buildMenus()
     return bar;
 }
 
-void MapWindow::startGame()
+void MapWindow::startGame(const std::string& name)
 {
     mapView_->setMap(builtIn_.firstMap);
-    const std::string name = services_.dialogs.prompt("What is your name?");
     startNewGame(game_, services_.random, name);
     mapNumberBox_->setNumber(game_.MapNo);
     xBox_->setNumber(game_.PlayerX);

@@ -23,9 +23,9 @@ public:
     // pictures and opens the other windows through navigator.
     MapWindow(Game& game, Services& services, const BuiltInPictures& pictures, Navigator& navigator);
 
-    // Starts a new game: the first map shown, the name prompt, the hero's
-    // start values and rolls, the boxes written and the hero drawn from the front.
-    void startGame();
+    // Starts a new game for the hero named name: the first map shown, the
+    // hero's start values and rolls, the boxes written and the hero drawn from the front.
+    void startGame(const std::string& name);
     // Puts the whole map view back to its picture, draws the hero at its
     // place facing that way and repaints the view.
     void redrawMap(Facing facing);

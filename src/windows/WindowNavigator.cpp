@@ -1,5 +1,6 @@
 #include "WindowNavigator.h"
 
+#include "platform/Dialogs.h"
 #include "widgets/GameWindow.h"
 #include "windows/AboutWindow.h"
 #include "windows/BattleWindow.h"
@@ -27,17 +28,18 @@ Window& builtOnce(GameWindow& window, std::unique_ptr<Window>& slot, Arguments&&
 
 }  // namespace
 
-WindowNavigator::WindowNavigator(Game& game, Services& services)
-    : game_(game),
-      services_(services),
-      window_(std::make_unique<GameWindow>()),
-      map_(std::make_unique<MapWindow>(game, services, builtIn_, *this))
+WindowNavigator::WindowNavigator(Game& game, Services& services) : game_(game), services_(services)
 {
+    // The hero is named before the game window is built: the prompt, the
+    // first window, shows as soon as Qt can show one.
+    const std::string name = services_.dialogs.prompt("What is your name?");
+    window_ = std::make_unique<GameWindow>();
+    map_ = std::make_unique<MapWindow>(game, services, builtIn_, *this);
     window_->add(*map_);
     window_->showScreen(*map_);
-    guarded(services_.dialogs, services_.exit, [this] {
+    guarded(services_.dialogs, services_.exit, [this, &name] {
         builtIn_ = loadBuiltInPictures();
-        map_->startGame();
+        map_->startGame(name);
     });
 }
 

@@ -22,10 +22,10 @@ class AboutWindow;
 
 class WindowNavigator : public Navigator {
 public:
-    // Reads the built-in pictures, builds the game window with the map in it
-    // and starts a new game there (the name prompt, while the window is not
-    // yet shown), behind the guard: a run-time error is reported and ends the
-    // program before the map is ever shown.
+    // Asks the hero's name, then builds the game window with the map in it,
+    // reads the built-in pictures and starts a new game there behind the
+    // guard: a run-time error is reported and ends the program before the
+    // map is ever shown.
     WindowNavigator(Game& game, Services& services);
     ~WindowNavigator() override;
 

@@ -1,5 +1,6 @@
 #include "Zoom.h"
 
+#include <QDialog>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
@@ -42,6 +43,14 @@ void Zoom::addZoomKeys(QWidget& dialog)
 {
     QWidget* resized = &dialog == window_ ? nullptr : &dialog;
     zoomLook(zoom_);
+    // A prompt before the game window shows at the zoom; the look goes back
+    // to 1 once it is answered, for the window's screens are built at 1 and
+    // shown at the zoom with the window.
+    if (auto* prompt = qobject_cast<QDialog*>(&dialog); prompt && !window_)
+        connect(prompt, &QDialog::finished, this, [this] {
+            if (!window_)
+                zoomLook(1);
+        });
     const auto keys = [&](const QList<QKeySequence>& sequences, auto zoom) {
         connect(shortcut(dialog, sequences), &QShortcut::activated, this,
                 [this, zoom, resized] { zoomTo(zoom(), resized); });
